@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it on the user's display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+dir=$(bash scripts/build.sh release)
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display to open: run it on a desktop, or under Xvfb with: xvfb-run -a $dir/src/ui/sistema-decimale"
+  exit 1
+fi
+exec "$dir/src/ui/sistema-decimale"

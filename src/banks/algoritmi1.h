@@ -1,0 +1,24 @@
+#pragma once
+
+#include "banks/question.h"
+
+#include <span>
+
+namespace sd {
+struct DrillState;
+class RandomSource;
+}  // namespace sd
+
+// The bank of the exercise on the unit and its multiples (hundred, ten, unit).
+namespace sd::Algoritmi1 {
+
+inline constexpr int kQuestionCount = 48;
+
+std::span<const QuestionRow> rows();
+const QuestionRow* find(int number);
+
+// Draws a free question, marks and counts it, and writes its number, its five parts
+// (part 5 always empty) and its expected answer into the state.
+void NuovaDomanda(DrillState& state, RandomSource& random);
+
+}  // namespace sd::Algoritmi1

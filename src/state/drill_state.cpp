@@ -1,0 +1,25 @@
+#include "state/drill_state.h"
+
+#include <algorithm>
+
+namespace sd {
+
+void DrillState::clearUsedMarks() {
+    for (QString& mark : usedMarks) mark.clear();
+    drawCount = 0;
+}
+
+int DrillState::usedMarkCount() const {
+    return static_cast<int>(
+        std::count_if(usedMarks.begin(), usedMarks.end(), [](const QString& m) { return m == kUsedMark; }));
+}
+
+bool DrillState::isUsed(int number) const {
+    return number >= 0 && number < kMarkCount && usedMarks[number] == kUsedMark;
+}
+
+void DrillState::markUsed(int number) {
+    if (number >= 0 && number < kMarkCount) usedMarks[number] = kUsedMark;
+}
+
+}  // namespace sd
