@@ -2,7 +2,8 @@
 
 namespace sd {
 
-OptionMenu::OptionMenu(int itemCount, KeyMap keyMap) : OptionMenu(itemCount, std::move(keyMap), {}) {}
+OptionMenu::OptionMenu(int itemCount, KeyMap keyMap)
+    : OptionMenu(itemCount, std::move(keyMap), {}) {}
 
 OptionMenu::OptionMenu(int itemCount, KeyMap keyMap, Options options)
     : enabled_(static_cast<size_t>(itemCount > 0 ? itemCount : 0), true),
@@ -62,7 +63,8 @@ void OptionMenu::keyUp() {
 }
 
 std::optional<int> OptionMenu::mousePress(int index) const {
-    if (index < 0 || index >= itemCount()) return std::nullopt;
+    // A disabled item takes no mouse press, so it never runs.
+    if (!isEnabled(index)) return std::nullopt;
     return index;
 }
 

@@ -69,7 +69,8 @@ public:
     void keyChar(char16_t character);
     // Any key released.
     void keyUp();
-    // Mouse button pressed on an item: the item to run, at once, whatever the flags.
+    // Mouse button pressed on an item: the item to run, at once, whatever the flags; a disabled
+    // item runs nothing.
     std::optional<int> mousePress(int index) const;
     // Mouse button released over an item.
     void mouseRelease();
