@@ -12,7 +12,9 @@ WindowRegistry::~WindowRegistry() {
     }
 }
 
-void WindowRegistry::setFactory(WindowId id, Factory factory) { factories_[slot(id)] = std::move(factory); }
+void WindowRegistry::setFactory(WindowId id, Factory factory) {
+    factories_[slot(id)] = std::move(factory);
+}
 
 QObject* WindowRegistry::load(WindowId id) {
     if (QObject* existing = instance(id)) return existing;
@@ -24,7 +26,9 @@ QObject* WindowRegistry::load(WindowId id) {
     return created.release();
 }
 
-QObject* WindowRegistry::instance(WindowId id) const { return windows_[slot(id)].data(); }
+QObject* WindowRegistry::instance(WindowId id) const {
+    return windows_[slot(id)].data();
+}
 
 int WindowRegistry::loadedCount() const {
     int count = 0;
@@ -37,9 +41,13 @@ void WindowRegistry::unload(WindowId id) {
     if (window.isNull()) return;
     QObject* leaving = window.data();
     window.clear();
+    // A window's unload may unload others; the registry is empty only once the outermost
+    // unload is over, so the end of the program is announced once.
+    ++unloadDepth_;
     if (onUnload_) onUnload_(id, leaving);
+    --unloadDepth_;
     leaving->deleteLater();
-    if (loadedCount() == 0 && onEmpty_) onEmpty_();
+    if (unloadDepth_ == 0 && loadedCount() == 0 && onEmpty_) onEmpty_();
 }
 
 void WindowRegistry::unloadAll() {
