@@ -32,7 +32,8 @@ const QuestionRow* findRow(std::span<const QuestionRow> rows, int number) {
     return nullptr;
 }
 
-const QuestionRow& drawFreeRow(DrillState& state, std::span<const QuestionRow> rows, RandomSource& random) {
+const QuestionRow& drawFreeRow(DrillState& state, std::span<const QuestionRow> rows,
+                               RandomSource& random) {
     std::vector<const QuestionRow*> free;
     free.reserve(rows.size());
     for (const QuestionRow& row : rows)
@@ -41,7 +42,8 @@ const QuestionRow& drawFreeRow(DrillState& state, std::span<const QuestionRow> r
         state.clearUsedMarks();
         for (const QuestionRow& row : rows) free.push_back(&row);
     }
-    const QuestionRow& drawn = *free[static_cast<size_t>(random.below(static_cast<int>(free.size())))];
+    const QuestionRow& drawn =
+        *free[static_cast<size_t>(random.below(static_cast<int>(free.size())))];
     state.markUsed(drawn.number);
     ++state.drawCount;
     return drawn;

@@ -31,7 +31,8 @@ const QuestionRow* findRow(std::span<const QuestionRow> rows, int number);
 // Draws one of the bank's free questions, every free one equally likely, marks its number used
 // and counts the draw. With no number free, a new cycle starts first (marks and count cleared),
 // so the draw always ends.
-const QuestionRow& drawFreeRow(DrillState& state, std::span<const QuestionRow> rows, RandomSource& random);
+const QuestionRow& drawFreeRow(DrillState& state, std::span<const QuestionRow> rows,
+                               RandomSource& random);
 
 // Removes leading and trailing blanks (and only blanks).
 QString trimBlanks(const QString& text);

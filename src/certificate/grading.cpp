@@ -35,7 +35,9 @@ QString gradeWord(int value) {
     }
 }
 
-bool isPrintable(const QString& grade) { return grade != kNonClassificato; }
+bool isPrintable(const QString& grade) {
+    return grade != kNonClassificato;
+}
 
 bool gradeResult(DrillState& state) {
     state.grade = gradeWord(gradeValue(state.rightAnswers, state.questionsAsked));

@@ -14,7 +14,8 @@ inline const QString kNonClassificato = QStringLiteral("Non classificato");
 int16_t gradeValue(int16_t rightAnswers, int16_t questionsAsked);
 // The grade word of a grade value.
 QString gradeWord(int value);
-// Grades the current result into the state's grade and tells whether the certificate may be printed.
+// Grades the current result into the state's grade and tells whether the certificate may be
+// printed.
 bool gradeResult(DrillState& state);
 // A certificate is printable unless its grade is "Non classificato" (exact comparison).
 bool isPrintable(const QString& grade);

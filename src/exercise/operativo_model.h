@@ -49,21 +49,21 @@ struct ExerciseView {
     QString label3;   // subtitle, per exercise kind
     std::array<QString, kKeyCount> keyCaptions;
     std::array<bool, kKeyCount> keyEnabled{};
-    QString question;                // Box1: the whole text is blue with the emphasis on...
+    QString question;                  // Box1: the whole text is blue with the emphasis on...
     std::vector<TextRange> redRanges;  // ...except these pieces, which are red
-    QString label2;                  // the bank's question number
-    QString label7;                  // drawn-numbers list
+    QString label2;                    // the bank's question number
+    QString label7;                    // drawn-numbers list
     bool label7Visible = false;
     QString risultato;   // lblRisultato2: "?" or the pupil's answer
     QString correzione;  // lblCorrezione2: empty or the expected answer as stored
     QString esito;       // LblEsito: empty, "Esatto" or "Errato"
     bool crossVisible = false;
-    QString operazione;      // LblOperazione: questions asked
-    QString risEsatte;       // lblRisEsatte
-    QString risErrate;       // lblRisErrate
-    QString tempoOperazione; // LblTempoOperazione
-    QString tempoEsercizio;  // LblTempoEsercizio
-    Riquadro enabledFrame = Riquadro::None;  // at most one frame takes input...
+    QString operazione;                          // LblOperazione: questions asked
+    QString risEsatte;                           // lblRisEsatte
+    QString risErrate;                           // lblRisErrate
+    QString tempoOperazione;                     // LblTempoOperazione
+    QString tempoEsercizio;                      // LblTempoEsercizio
+    Riquadro enabledFrame = Riquadro::None;      // at most one frame takes input...
     Riquadro frontFrame = Riquadro::Tastierino;  // ...and it is the one in front
 };
 
@@ -72,8 +72,9 @@ struct ExerciseView {
 // keypad and of the warning frame. The window renders view() and focus() after every changed().
 class OperativoModel : public QObject {
     Q_OBJECT
-public:
-    OperativoModel(DrillState& state, Clock& clock, RandomSource& random, QObject* parent = nullptr);
+  public:
+    OperativoModel(DrillState& state, Clock& clock, RandomSource& random,
+                   QObject* parent = nullptr);
 
     // Load steps after the layout is recorded: title, frames, keys, first question, captions.
     void load();
@@ -130,12 +131,14 @@ public:
     // "Visualizza" of the menu bar.
     void visualizza();
 
-Q_SIGNALS:
-    void changed();                // view or focus changed
-    void closeRequested();         // "esco" or "Esci": the window unloads
-    void printWindowRequested();   // "Visualizza": load and show the print window
+  Q_SIGNALS:
+    void changed();               // view or focus changed
+    void closeRequested();        // "esco" or "Esci": the window unloads
+    void printWindowRequested();  // "Visualizza": load and show the print window
 
-private:
+  private:
+    class Batch;
+
     void setCaptionsForKind(int kind);
     void enableFrame(Riquadro frame);
     bool setFocus(Focus focus);

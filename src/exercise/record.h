@@ -25,7 +25,8 @@ QString exerciseSecondsLabel(const DrillState& state);
 void CalcolaSpazi(DrillState& state);
 
 // Appends the judged fields to record line `questionsAsked`: fills, the pupil's answer, the mark,
-// seven blanks (right) or the correction (wrong), " s." and the seconds. The fills must be computed.
+// seven blanks (right) or the correction (wrong), " s." and the seconds. The fills must be
+// computed.
 void appendJudgement(DrillState& state, bool right);
 
 }  // namespace sd

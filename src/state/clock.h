@@ -8,20 +8,20 @@ namespace sd {
 
 // Seconds since midnight with a fraction; injected so tests control time.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double secondsSinceMidnight() = 0;
 };
 
 // The local time of day.
 class SystemClock final : public Clock {
-public:
+  public:
     double secondsSinceMidnight() override;
 };
 
 // Uniform whole numbers; injected so tests control the draws.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // A number in [0, bound), every value equally likely; bound is at least 1.
     virtual int below(int bound) = 0;
@@ -29,12 +29,12 @@ public:
 
 // One Mersenne Twister seeded once from the clock.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(Clock& clock);
     explicit SeededRandom(uint32_t seed) : engine_(seed) {}
     int below(int bound) override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

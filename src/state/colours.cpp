@@ -8,7 +8,9 @@ int64_t colourValue(Rgb colour) {
     return colour.red + 256LL * colour.green + 65536LL * colour.blue;
 }
 
-QString colourText(Rgb colour) { return QString::number(colourValue(colour)); }
+QString colourText(Rgb colour) {
+    return QString::number(colourValue(colour));
+}
 
 Rgb colourFromText(const QString& text) {
     bool ok = false;

@@ -10,8 +10,8 @@ void DrillState::clearUsedMarks() {
 }
 
 int DrillState::usedMarkCount() const {
-    return static_cast<int>(
-        std::count_if(usedMarks.begin(), usedMarks.end(), [](const QString& m) { return m == kUsedMark; }));
+    return static_cast<int>(std::count_if(usedMarks.begin(), usedMarks.end(),
+                                          [](const QString& m) { return m == kUsedMark; }));
 }
 
 bool DrillState::isUsed(int number) const {

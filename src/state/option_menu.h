@@ -11,11 +11,13 @@ namespace vk {
 inline constexpr int kBackspace = 8;
 inline constexpr int kEnter = 13;
 inline constexpr int kSpace = 32;
-inline constexpr int kDigit0 = 48;  // main row "0"; "1" is 49 ... "9" is 57
+inline constexpr int kDigit0 = 48;   // main row "0"; "1" is 49 ... "9" is 57
 inline constexpr int kLetterA = 65;  // letters 65 ("A") to 90 ("Z")
-inline constexpr int kPad0 = 96;    // numeric pad 0; pad 1 is 97 ... pad 9 is 105
+inline constexpr int kPad0 = 96;     // numeric pad 0; pad 1 is 97 ... pad 9 is 105
 inline constexpr int kF2 = 113;
-constexpr int letter(char upper) { return kLetterA + (upper - 'A'); }
+constexpr int letter(char upper) {
+    return kLetterA + (upper - 'A');
+}
 constexpr bool isDigitKey(int code) {
     return (code >= kDigit0 && code <= kDigit0 + 9) || (code >= kPad0 && code <= kPad0 + 9);
 }
@@ -37,7 +39,7 @@ struct KeyDownResult {
 // the focus, Enter that runs the focused item, the blank that moves to the next item, and the
 // key-held and space-held flags that make a held key act exactly once.
 class OptionMenu {
-public:
+  public:
     using KeyMap = std::map<int, int>;  // virtual key code -> item index
 
     struct Options {
@@ -62,6 +64,7 @@ public:
     bool keyHeld() const { return keyHeld_; }
     bool spaceHeld() const { return spaceHeld_; }
     void setKeyHeld() { keyHeld_ = true; }
+    void setSpaceHeld() { spaceHeld_ = true; }
 
     // Key-down on the focused item, by the common rule.
     KeyDownResult keyDown(int keyCode);
@@ -78,7 +81,7 @@ public:
     // The item the blank moves to from `from`, or -1 if none can take the focus.
     int nextItem(int from) const;
 
-private:
+  private:
     std::vector<bool> enabled_;
     KeyMap keyMap_;
     Options options_;

@@ -32,10 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GradeCase{10, 10, 10, "OTTIMO"}, GradeCase{9, 10, 9, "OTTIMO"},
                       GradeCase{8, 10, 8, "DISTINTO"}, GradeCase{7, 10, 7, "BUONO"},
                       GradeCase{6, 10, 6, "SUFFICIENTE"}, GradeCase{5, 10, 5, "SUFFICIENTE (!)"},
-                      GradeCase{4, 10, 4, "Non classificato"}, GradeCase{0, 10, 0, "Non classificato"},
-                      GradeCase{3, 3, 10, "OTTIMO"}, GradeCase{2, 3, 6, "SUFFICIENTE"},
-                      GradeCase{1, 3, 3, "Non classificato"}, GradeCase{4, 7, 5, "SUFFICIENTE (!)"},
-                      GradeCase{5, 7, 7, "BUONO"}, GradeCase{0, 1, 0, "Non classificato"},
+                      GradeCase{4, 10, 4, "Non classificato"},
+                      GradeCase{0, 10, 0, "Non classificato"}, GradeCase{3, 3, 10, "OTTIMO"},
+                      GradeCase{2, 3, 6, "SUFFICIENTE"}, GradeCase{1, 3, 3, "Non classificato"},
+                      GradeCase{4, 7, 5, "SUFFICIENTE (!)"}, GradeCase{5, 7, 7, "BUONO"},
+                      GradeCase{0, 1, 0, "Non classificato"},
                       // No question asked: no share, grade value 0.
                       GradeCase{0, 0, 0, "Non classificato"},
                       // More right answers than questions: a value above 10 is not a grade.

@@ -1,5 +1,5 @@
-#include "state/colours.h"
 #include "state/drill_state.h"
+#include "state/colours.h"
 
 #include <gtest/gtest.h>
 
