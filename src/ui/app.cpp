@@ -1,0 +1,107 @@
+#include "ui/app.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <algorithm>
+
+namespace sd {
+
+App::App() : App(std::make_unique<SystemClock>(), nullptr, [] { QCoreApplication::quit(); }) {}
+
+App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
+         QuitHook onNoWindowLeft)
+    : clock_(std::move(clock)),
+      random_(random ? std::move(random) : std::make_unique<SeededRandom>(*clock_)),
+      onNoWindowLeft_(std::move(onNoWindowLeft)) {
+    // The registry, not the toolkit, decides when the program ends: a hidden window still counts.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    registry_.setOnUnload([this](WindowId id, QObject* window) {
+        std::erase(shownOrder_, id);
+        window->removeEventFilter(this);
+        if (auto* widget = qobject_cast<QWidget*>(window)) widget->hide();
+    });
+    registry_.setOnEmpty([this] {
+        if (onNoWindowLeft_) onNoWindowLeft_();
+    });
+    registerOwnWindows();
+    registerOperativo(*this);
+}
+
+App::~App() {
+    // Windows unloaded but not yet deleted go now, while the state they use is still here; the
+    // registry deletes those still loaded when it goes, before the state.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void App::registerOwnWindows() {}
+
+void App::registerWindow(WindowId id, WindowFactory factory, WindowShow show) {
+    shows_[static_cast<size_t>(id)] = show;
+    registry_.setFactory(
+        id, [factory = std::move(factory)]() -> std::unique_ptr<QObject> { return factory(); });
+}
+
+QWidget* App::loadWindow(WindowId id) {
+    const bool wasLoaded = registry_.isLoaded(id);
+    auto* window = qobject_cast<QWidget*>(registry_.load(id));
+    if (window != nullptr && !wasLoaded) window->installEventFilter(this);
+    return window;
+}
+
+QWidget* App::showWindow(WindowId id) {
+    QWidget* window = loadWindow(id);
+    if (window == nullptr) return nullptr;
+    if (!window->isVisible()) {
+        if (shows_[static_cast<size_t>(id)] == WindowShow::Maximised)
+            window->showMaximized();
+        else
+            window->show();
+    }
+    // With no window manager (Xvfb) nothing else gives the window the keyboard.
+    window->raise();
+    window->activateWindow();
+    std::erase(shownOrder_, id);
+    shownOrder_.push_back(id);
+    return window;
+}
+
+void App::unloadWindow(WindowId id) {
+    if (!registry_.isLoaded(id)) return;
+    if (id == WindowId::Inizio) registry_.unload(WindowId::Operativo);
+    registry_.unload(id);
+    bringLastShownToFront();
+}
+
+void App::unloadAll() {
+    registry_.unloadAll();
+}
+
+void App::start() {
+    showWindow(WindowId::Inizio);
+}
+
+void App::bringLastShownToFront() {
+    if (shownOrder_.empty()) return;
+    auto* window = qobject_cast<QWidget*>(registry_.instance(shownOrder_.back()));
+    if (window == nullptr || !window->isVisible()) return;
+    window->raise();
+    window->activateWindow();
+}
+
+std::optional<WindowId> App::idOf(const QObject* window) const {
+    for (int i = 0; i < kWindowCount; ++i) {
+        const auto id = static_cast<WindowId>(i);
+        if (registry_.instance(id) == window) return id;
+    }
+    return std::nullopt;
+}
+
+bool App::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        if (const std::optional<WindowId> id = idOf(watched)) unloadWindow(*id);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace sd

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "state/clock.h"
+#include "state/drill_state.h"
+#include "state/window_registry.h"
+
+#include <QObject>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace sd {
+
+// How a window comes up when it is shown for the first time.
+enum class WindowShow { Normal, Maximised };
+
+// The application object: owns the single Drill state, the clock, the random source (seeded once
+// from the clock) and the window registry with one factory per window, and runs the program's
+// life: each window exists at most once, the program ends when no window is left.
+//
+// Windows are top-level QWidgets built by their factory as `Window(App& app)`; they reach the
+// state and the other windows only through this object. The exercise window's factory is
+// registered by registerOperativo() below, the one place that knows the class FrmOperativo.
+class App final : public QObject {
+    Q_OBJECT
+  public:
+    using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
+    using QuitHook = std::function<void()>;
+
+    // The program's own: system clock, random numbers seeded from it, quits the event loop at the
+    // end.
+    App();
+    // For tests: any clock and random source; `onNoWindowLeft` replaces quitting the event loop.
+    App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
+        QuitHook onNoWindowLeft);
+    ~App() override;
+
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    DrillState& state() { return state_; }
+    Clock& clock() { return *clock_; }
+    RandomSource& random() { return *random_; }
+    WindowRegistry& registry() { return registry_; }
+
+    // Sets (or replaces) the factory of a window and how it first shows.
+    void registerWindow(WindowId id, WindowFactory factory, WindowShow show);
+
+    // Creates the window on its first load; a loaded window is returned as it is. nullptr when the
+    // window has no factory.
+    QWidget* loadWindow(WindowId id);
+    // Loads the window if needed and shows it without blocking the others (maximised where the
+    // window opens maximised); a window already on screen only comes to the front.
+    QWidget* showWindow(WindowId id);
+    // Destroys the window, never the Drill state. Unloading the start window first unloads the
+    // exercise window. The window that was shown before comes to the front again.
+    void unloadWindow(WindowId id);
+    // Unloads every window, one after another: the program ends.
+    void unloadAll();
+
+    template <class Window>
+    Window* window(WindowId id) const {
+        return qobject_cast<Window*>(registry_.instance(id));
+    }
+
+    // Loads and shows the start window: the program's first step.
+    void start();
+
+  protected:
+    // A window closed by its close box unloads through the registry like any other.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void registerOwnWindows();
+    void bringLastShownToFront();
+    std::optional<WindowId> idOf(const QObject* window) const;
+
+    DrillState state_;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<RandomSource> random_;
+    QuitHook onNoWindowLeft_;
+    std::array<WindowShow, kWindowCount> shows_{};
+    std::vector<WindowId> shownOrder_;  // most recently shown last
+    // Declared last, so the windows go before the state they use.
+    WindowRegistry registry_;
+};
+
+// Registers the exercise window's factory. Lives in its own file, register_operativo.cpp, so the
+// exercise window can be plugged in without touching the rest of the application object.
+void registerOperativo(App& app);
+
+}  // namespace sd

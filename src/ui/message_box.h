@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace sd {
+
+inline const QString kProgramTitle = QStringLiteral("Il sistema decimale");
+
+// The program's only kind of message: plain text, a single OK button, titled with the program's
+// name.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text);
+
+// Shows the message and waits until it is acknowledged.
+void showMessage(QWidget* parent, const QString& text);
+
+}  // namespace sd

@@ -1,0 +1,69 @@
+#include "ui/platform.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace sd {
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont designFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QColor toQColor(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
+QColor colourOfText(const QString& text) {
+    return toQColor(colourFromText(text));
+}
+
+void setGround(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget.setPalette(palette);
+}
+
+QLabel* plainLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+std::optional<QString> missingDisplayMessage(const std::function<QString(const char*)>& environment,
+                                             const QString& programPath) {
+    const bool haveDisplay = !environment("DISPLAY").isEmpty() ||
+                             !environment("WAYLAND_DISPLAY").isEmpty() ||
+                             !environment("QT_QPA_PLATFORM").isEmpty();
+    if (haveDisplay) return std::nullopt;
+    return QStringLiteral(
+               "Il sistema decimale: no display to open (DISPLAY and WAYLAND_DISPLAY are not set); "
+               "run it on a desktop, or under Xvfb with: xvfb-run -a %1")
+        .arg(programPath);
+}
+
+}  // namespace sd

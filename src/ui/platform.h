@@ -1,0 +1,40 @@
+#pragma once
+
+#include "state/colours.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+namespace sd {
+
+// Maps the design faces onto installed ones where they are missing: Arial onto Liberation Sans
+// (same metrics), MS Sans Serif onto a plain sans-serif. Run once before any window is built.
+void installFontSubstitutes();
+
+// A font of the design: face, size in points (fractions allowed) and weight.
+QFont designFont(const QString& family, double points, bool bold = false);
+
+QColor toQColor(Rgb colour);
+// A colour the Drill state keeps as decimal text.
+QColor colourOfText(const QString& text);
+
+// Sets the colour a widget fills its ground with, and makes it fill it.
+void setGround(QWidget& widget, const QColor& colour);
+void setTextColour(QWidget& widget, const QColor& colour);
+
+// A label that shows its text as plain text, never as rich text.
+QLabel* plainLabel(QWidget* parent, const QString& text = {});
+
+// Why no window can be shown, or nothing when one can: with no display and no platform chosen the
+// toolkit would abort, so the program says so in one line instead. `environment` reads a variable.
+std::optional<QString> missingDisplayMessage(const std::function<QString(const char*)>& environment,
+                                             const QString& programPath);
+
+}  // namespace sd
