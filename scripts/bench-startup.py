@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Start-up time and memory of two programs under one private Xvfb, measured from outside.
+
+Time: from just before the process is started to the first frame in which any pixel of the screen
+differs from the black root (Xvfb -br). The screen is read with the X11 GetImage request over the
+server's local socket, so one look costs well under a millisecond of the programs' CPU time and a
+start-up of a few hundred milliseconds is resolved to about one.
+Memory: VmRSS from /proc/<pid>/status, a fixed settle time after the first pixels.
+The runs alternate between the programs (and which one goes first) so that a slow spell of the
+machine falls on both alike.
+
+Usage: bench-startup.py [--runs N] [--settle S] PROGRAM BASELINE
+"""
+
+import argparse
+import os
+import signal
+import socket
+import statistics
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+
+class Screen:
+    """A minimal X11 client: connect without authorisation and read the root window's pixels."""
+
+    def __init__(self, display):
+        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.sock.connect(f"/tmp/.X11-unix/X{display}")
+        # Little-endian, protocol 11.0, no authorisation (a local Xvfb started without -auth).
+        self.sock.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))
+        status, _, _, extra = struct.unpack("<BxHHH", self._read(8))
+        body = self._read(extra * 4)
+        if status != 1:
+            raise RuntimeError("the X server refused the connection")
+        vendor_len = struct.unpack_from("<H", body, 16)[0]
+        formats = body[21]
+        screen = 32 + (vendor_len + 3) // 4 * 4 + 8 * formats
+        self.root = struct.unpack_from("<I", body, screen)[0]
+        self.width, self.height = struct.unpack_from("<HH", body, screen + 20)
+
+    def _read(self, n):
+        chunks = []
+        while n:
+            chunk = self.sock.recv(min(n, 1 << 20))
+            if not chunk:
+                raise RuntimeError("the X server closed the connection")
+            chunks.append(chunk)
+            n -= len(chunk)
+        return b"".join(chunks)
+
+    def pixels(self):
+        # GetImage (73), ZPixmap, the whole root window, all planes.
+        self.sock.sendall(
+            struct.pack("<BBHIhhHHI", 73, 2, 5, self.root, 0, 0, self.width, self.height,
+                        0xFFFFFFFF))
+        header = self._read(32)
+        if header[0] != 1:
+            raise RuntimeError(f"GetImage failed with X error {header[1]}")
+        return self._read(struct.unpack_from("<I", header, 4)[0] * 4)
+
+    def blank(self):
+        # The root is black, so a blank screen is nothing but zero bytes.
+        return not self.pixels().strip(b"\0")
+
+
+def start_xvfb():
+    """Starts Xvfb on a free display number, which it reports itself (-displayfd)."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br",
+         "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as report:
+        display = report.readline().strip()
+    if not display:
+        xvfb.kill()
+        raise RuntimeError("Xvfb did not start")
+    return xvfb, int(display)
+
+
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    raise RuntimeError(f"no VmRSS for process {pid}")
+
+
+def one_run(program, screen, env, settle):
+    deadline = time.monotonic() + 5
+    while not screen.blank():
+        if time.monotonic() > deadline:
+            raise RuntimeError("the screen did not go back to black after the previous run")
+        time.sleep(0.01)
+    start = time.monotonic()
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        while screen.blank():
+            if process.poll() is not None:
+                raise RuntimeError(f"{program} ended with {process.returncode} before painting")
+            if time.monotonic() - start > 20:
+                raise RuntimeError(f"{program} painted nothing within 20 s")
+            time.sleep(0.001)
+        first_pixels = time.monotonic() - start
+        time.sleep(settle)
+        return first_pixels, rss_kib(process.pid)
+    finally:
+        process.send_signal(signal.SIGTERM)
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=9)
+    parser.add_argument("--settle", type=float, default=2.0,
+                        help="seconds between the first pixels and the memory reading")
+    parser.add_argument("program")
+    parser.add_argument("baseline")
+    args = parser.parse_args()
+    programs = [os.path.abspath(args.program), os.path.abspath(args.baseline)]
+    names = [os.path.basename(p) for p in programs]
+
+    xvfb, display = start_xvfb()
+    try:
+        screen = Screen(display)
+        env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb",
+                   XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="bench-xdg-"))
+        env.pop("WAYLAND_DISPLAY", None)
+        # One unrecorded run each fills the font and disk caches.
+        for program in programs:
+            one_run(program, screen, env, 0.2)
+        times = {p: [] for p in programs}
+        memory = {p: [] for p in programs}
+        for i in range(args.runs):
+            order = programs if i % 2 == 0 else programs[::-1]
+            for program in order:
+                seconds, kib = one_run(program, screen, env, args.settle)
+                times[program].append(seconds)
+                memory[program].append(kib)
+                print(f"run {i + 1:2}  {os.path.basename(program):18} first pixels "
+                      f"{seconds * 1000:7.1f} ms   VmRSS {kib / 1024:6.1f} MiB", flush=True)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    t = [statistics.median(times[p]) for p in programs]
+    m = [statistics.median(memory[p]) for p in programs]
+    print()
+    print(f"median of {args.runs} runs     first pixels      VmRSS")
+    for name, seconds, kib in zip(names, t, m):
+        print(f"  {name:20} {seconds * 1000:9.1f} ms  {kib / 1024:8.1f} MiB")
+    print(f"  ratio {names[0]} / {names[1]}: time {t[0] / t[1]:.2f}x, memory {m[0] / m[1]:.2f}x")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except RuntimeError as error:
+        sys.exit(f"bench-startup: {error}")

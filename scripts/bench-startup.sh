@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time to the first pixels of the start window and resident memory of
+# sistema-decimale against a bare Qt 6 window (tools/bare-window), under a private Xvfb,
+# runs interleaved, medians and ratios printed.
+#   bash scripts/bench-startup.sh [RUNS]    RUNS per program, at least 7 (default 9)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-9}
+if ! [[ $runs =~ ^[0-9]+$ ]] || [ "$runs" -lt 7 ]; then
+  echo "usage: scripts/bench-startup.sh [RUNS]   (RUNS >= 7: a median of fewer says little)" >&2
+  exit 2
+fi
+
+bash scripts/install-deps.sh
+dir=$(bash scripts/build.sh release)
+# The yardstick is a project of its own, built with the same compiler and build type.
+cmake -S tools/bare-window -B build/tools/bare-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/tools/bare-window >&2
+
+exec python3 scripts/bench-startup.py --runs "$runs" \
+  "$dir/src/ui/sistema-decimale" build/tools/bare-window/bare-window
