@@ -1,7 +1,11 @@
 #include "ui/app.h"
 
+#include "ui/frm_autore.h"
+#include "ui/frm_inizio.h"
+
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -34,7 +38,14 @@ App::~App() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void App::registerOwnWindows() {}
+void App::registerOwnWindows() {
+    registerWindow(
+        WindowId::Inizio, [this] { return std::make_unique<FrmInizio>(*this); },
+        WindowShow::Maximised);
+    registerWindow(
+        WindowId::Autore, [this] { return std::make_unique<FrmAutore>(*this); },
+        WindowShow::Normal);
+}
 
 void App::registerWindow(WindowId id, WindowFactory factory, WindowShow show) {
     shows_[static_cast<size_t>(id)] = show;
@@ -53,10 +64,15 @@ QWidget* App::showWindow(WindowId id) {
     QWidget* window = loadWindow(id);
     if (window == nullptr) return nullptr;
     if (!window->isVisible()) {
-        if (shows_[static_cast<size_t>(id)] == WindowShow::Maximised)
+        if (shows_[static_cast<size_t>(id)] == WindowShow::Maximised) {
+            // Without a window manager (Xvfb) nobody maximises the window: it takes the screen's
+            // free area itself, which a window manager then maximises as usual.
+            if (const QScreen* screen = window->screen())
+                window->setGeometry(screen->availableGeometry());
             window->showMaximized();
-        else
+        } else {
             window->show();
+        }
     }
     // With no window manager (Xvfb) nothing else gives the window the keyboard.
     window->raise();

@@ -1,0 +1,53 @@
+#include "ui/frm_autore.h"
+
+#include "ui/app.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace sd {
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QColor kAddressBlue(0, 0, 192);
+
+struct LabelDesign {
+    const char* text;
+    int left, top, width, height;
+    bool address;  // the two answers are bold and blue, their headings plain
+};
+
+// The program names no author, so the two addresses say so plainly instead of inventing one.
+const std::array<LabelDesign, 4> kLabels{{
+    {"Sito dell'autore:", 200, 465, 4455, 435, false},
+    {"Programma didattico libero", 165, 945, 6795, 510, true},
+    {"Email:", 225, 1860, 1350, 435, false},
+    {"nessun indirizzo", 180, 2310, 5955, 510, true},
+}};
+
+}  // namespace
+
+FrmAutore::FrmAutore(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setWindowTitle(QStringLiteral("Autore"));
+    setGround(*this, QColor(192, 255, 255));
+    for (size_t i = 0; i < kLabels.size(); ++i) {
+        const LabelDesign& design = kLabels[i];
+        QLabel* label = plainLabel(this, QString::fromUtf8(design.text));
+        label->setFont(designFont(kArial, 18, design.address));
+        if (design.address) setTextColour(*label, kAddressBlue);
+        placeTwips(*label, design.left, design.top, design.width, design.height);
+        labels_[i] = label;
+    }
+    command1_ = new QPushButton(QStringLiteral("C h i u d i"), this);
+    command1_->setFont(designFont(kArial, 12));
+    setGround(*command1_, QColor(128, 255, 255));
+    placeTwips(*command1_, 2070, 4005, 2700, 705);
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { app_.unloadWindow(WindowId::Autore); });
+
+    resize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
+}
+
+}  // namespace sd

@@ -1,0 +1,212 @@
+#include "ui/frm_inizio.h"
+
+#include "state/colours.h"
+#include "ui/app.h"
+#include "ui/drawn_controls.h"
+#include "ui/option_button_menu.h"
+#include "ui/platform.h"
+#include "ui/proportional_layout.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace sd {
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QColor kTitleBlue(0, 0, 192);
+const QColor kDarkRed(128, 0, 0);
+
+constexpr int kItemMultipli = 0;
+constexpr int kItemSottomultipli = 1;
+constexpr int kItemEsci = 2;
+
+const OptionMenu::KeyMap kStartKeys{
+    {vk::kDigit0 + 1, kItemMultipli},      {vk::kPad0 + 1, kItemMultipli},
+    {vk::kDigit0 + 2, kItemSottomultipli}, {vk::kPad0 + 2, kItemSottomultipli},
+    {vk::kDigit0 + 3, kItemEsci},          {vk::kPad0 + 3, kItemEsci},
+};
+
+}  // namespace
+
+FrmInizio::FrmInizio(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    setWindowTitle(QString());
+    buildControls();
+    AvviaTendine();
+    recordLayout();
+    ImpostaColori(app_.state());
+    colourControls();
+    setCaptions();
+}
+
+FrmInizio::~FrmInizio() = default;
+
+void FrmInizio::buildControls() {
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    mnuAutore_ = menuBar()->addAction(QStringLiteral("Autore"));
+    connect(mnuAutore_, &QAction::triggered, this, [this] { app_.showWindow(WindowId::Autore); });
+
+    // The frames go first so that the title and the strip are drawn over them.
+    shape2_ = new RoundedShape(client_);
+    placeTwips(*shape2_, 75, 240, 11655, 1305);
+    shape1_ = new RoundedShape(client_);
+    placeTwips(*shape1_, 75, 300, 11655, 1305);
+
+    label4_[0] = plainLabel(client_);
+    label4_[0]->setFont(designFont(kArial, 36, true));
+    label4_[0]->setAlignment(Qt::AlignCenter);
+    setTextColour(*label4_[0], kTitleBlue);
+    placeTwips(*label4_[0], 210, 345, 11505, 615);
+
+    label4_[1] = plainLabel(client_, QStringLiteral("uk   -   h   da   u   -    d   c   m"));
+    label4_[1]->setFont(designFont(kArial, 20.25, true));
+    label4_[1]->setAlignment(Qt::AlignCenter);
+    setTextColour(*label4_[1], kDarkRed);
+    placeTwips(*label4_[1], 210, 1065, 11385, 405);
+
+    image1_ = new LegendPicture(client_);
+    placeTwips(*image1_, 210, 2640, 4545, 4545);
+
+    frame1_ = new QFrame(client_);
+    frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    placeTwips(*frame1_, 5010, 2775, 5655, 4080);
+    buildMenu();
+
+    label5_ = plainLabel(client_, QStringLiteral("Il valore posizionale delle cifre"));
+    label5_->setFont(designFont(kArial, 26.25, true));
+    setTextColour(*label5_, QColor(255, 0, 0));
+    placeTwips(*label5_, 180, 7545, 9105, 660);
+
+    label1_ = plainLabel(client_, QStringLiteral("vers. 10.00"));
+    label1_->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    placeTwips(*label1_, 10095, 7590, 1335, 420);
+
+    // The curtain lies over everything else.
+    picture1_ = new QWidget(client_);
+    picture2_ = new QWidget(client_);
+    timerTendine_.setInterval(CurtainSteps::kIntervalMs);
+    connect(&timerTendine_, &QTimer::timeout, this, &FrmInizio::tickTendine);
+
+    // Design size of the client area; the window then opens maximised.
+    client_->resize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
+    resize(client_->width(), client_->height() + menuBar()->sizeHint().height());
+}
+
+void FrmInizio::buildMenu() {
+    option1_ =
+        new OptionButtonMenu(frame1_, {QString(), QString(), QStringLiteral("ESCI")}, app_.state());
+    option1_->useCommonRules(kStartKeys, [this](int index) { AzioneMenu(index); });
+    const std::array<std::array<int, 2>, 3> places{{{105, 555}, {105, 1410}, {90, 2655}}};
+    for (int i = 0; i < option1_->count(); ++i) {
+        QWidget& item = *option1_->item(i);
+        item.setFont(designFont(kArial, 15.75, true));
+        setTextColour(item, kDarkRed);
+        const auto& [left, top] = places.at(static_cast<size_t>(i));
+        placeTwips(item, left, top, 5370, 795);
+    }
+}
+
+void FrmInizio::recordLayout() {
+    layout_ = new ProportionalLayout(client_);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             label4_[0], label4_[1], shape1_, shape2_, image1_, frame1_, option1_->item(0),
+             option1_->item(1), option1_->item(2), label5_, label1_})
+        layout_->add(control);
+    layout_->add(picture1_, ControlKind::DockedLeft);
+    layout_->add(picture2_, ControlKind::DockedRight);
+    layout_->addPlaceless(ControlKind::Timer);     // timerTendine
+    layout_->addPlaceless(ControlKind::MenuItem);  // mnuAutore
+    layout_->record(client_->size());
+}
+
+void FrmInizio::colourControls() {
+    const QColor normal = colourOfText(app_.state().normalColour);
+    for (QWidget* control : std::initializer_list<QWidget*>{label4_[0], label4_[1], frame1_,
+                                                            label5_, label1_, picture1_, picture2_})
+        setGround(*control, normal);
+    option1_->repaintColours();
+    setGround(*client_, normal);
+}
+
+void FrmInizio::setCaptions() {
+    label4_[0]->setText(QStringLiteral("IL SISTEMA DECIMALE"));
+    option1_->item(kItemMultipli)->setText(QStringLiteral("I MULTIPLI"));
+    option1_->item(kItemSottomultipli)->setText(QStringLiteral("I SOTTOMULTIPLI"));
+}
+
+bool FrmInizio::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) activated();
+    return QMainWindow::event(event);
+}
+
+void FrmInizio::activated() {
+    option1_->logic()->setFocus(kItemMultipli);
+    option1_->showFocus(kItemMultipli);
+    ImpostaColori(app_.state());
+    option1_->repaintColours();
+}
+
+void FrmInizio::AzioneMenu(int index) {
+    switch (index) {
+        case kItemMultipli:
+            chooseExercise(1, QStringLiteral("I multipli"));
+            break;
+        case kItemSottomultipli:
+            chooseExercise(2, QStringLiteral("I sottomultipli"));
+            break;
+        case kItemEsci:
+            app_.unloadAll();
+            break;
+        default:
+            return;
+    }
+    app_.state().subjectTitle = QStringLiteral("SISTEMA DECIMALE");
+    app_.state().topicTitle = QStringLiteral("I valori di posizione");
+}
+
+void FrmInizio::chooseExercise(int kind, const QString& title) {
+    // The exercise window's load reads the kind; the title is set only once it is shown.
+    app_.state().exerciseKind = static_cast<int16_t>(kind);
+    app_.showWindow(WindowId::Operativo);
+    app_.state().exerciseTitle = title;
+}
+
+void FrmInizio::AvviaTendine() {
+    placeCurtain(CurtainSteps::start(static_cast<int>(pixelsToTwipsX(*this, width()))));
+    timerTendine_.start();
+}
+
+void FrmInizio::tickTendine() {
+    const QColor highlight = colourOfText(app_.state().highlightColour);
+    setGround(*picture1_, highlight);
+    setGround(*picture2_, highlight);
+    const CurtainSteps::Tick tick = CurtainSteps::tick(curtainInTwips());
+    placeCurtain(tick.widths);
+    if (!tick.open) return;
+    timerTendine_.stop();
+    // Open for good: a later resize must not draw the curtain over the window again.
+    layout_->leave(picture1_);
+    layout_->leave(picture2_);
+    picture1_->hide();
+    picture2_->hide();
+}
+
+CurtainWidths FrmInizio::curtainInTwips() const {
+    return {static_cast<int>(pixelsToTwipsX(*this, picture1_->width())),
+            static_cast<int>(pixelsToTwipsX(*this, picture2_->width()))};
+}
+
+void FrmInizio::placeCurtain(CurtainWidths widths) {
+    const int height = client_->height();
+    const int left = twipsToPixelsX(*this, widths.left);
+    const int right = twipsToPixelsX(*this, widths.right);
+    picture1_->setGeometry(0, 0, left, height);
+    picture2_->setGeometry(client_->width() - right, 0, right, height);
+}
+
+}  // namespace sd

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ui/curtain.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+
+namespace sd {
+
+class App;
+class LegendPicture;
+class OptionButtonMenu;
+class ProportionalLayout;
+class RoundedShape;
+
+// The start window FrmInizio: the title, the strip of unit symbols, the legend, the menu
+// "I MULTIPLI" / "I SOTTOMULTIPLI" / "ESCI", the opening curtain and "Autore" in the menu bar.
+// It opens maximised with an empty title; every control keeps its proportion of the client area.
+class FrmInizio final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Design client area, in twips.
+    static constexpr int kDesignWidth = 11880;
+    static constexpr int kDesignHeight = 8130;
+
+    explicit FrmInizio(App& app, QWidget* parent = nullptr);
+    ~FrmInizio() override;
+
+    // The menu action: 0 "I MULTIPLI", 1 "I SOTTOMULTIPLI", 2 "ESCI".
+    void AzioneMenu(int index);
+
+    // Controls, for the window's tests.
+    OptionButtonMenu& menu() const { return *option1_; }
+    QLabel& label4(int index) const { return *label4_.at(static_cast<size_t>(index)); }
+    QLabel& label5() const { return *label5_; }
+    QLabel& label1() const { return *label1_; }
+    LegendPicture& image1() const { return *image1_; }
+    QFrame& frame1() const { return *frame1_; }
+    QWidget& picture1() const { return *picture1_; }
+    QWidget& picture2() const { return *picture2_; }
+    const QTimer& timerTendine() const { return timerTendine_; }
+    QAction& mnuAutore() const { return *mnuAutore_; }
+    QWidget& client() const { return *client_; }
+    ProportionalLayout& layout() const { return *layout_; }
+
+  protected:
+    bool event(QEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenu();
+    void recordLayout();
+    void colourControls();
+    void setCaptions();
+    void activated();
+    void chooseExercise(int kind, const QString& title);
+
+    void AvviaTendine();
+    void tickTendine();
+    void placeCurtain(CurtainWidths widths);
+    CurtainWidths curtainInTwips() const;
+
+    App& app_;
+    QWidget* client_ = nullptr;
+    std::array<QLabel*, 2> label4_{};
+    RoundedShape* shape1_ = nullptr;
+    RoundedShape* shape2_ = nullptr;
+    LegendPicture* image1_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    OptionButtonMenu* option1_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QWidget* picture1_ = nullptr;
+    QWidget* picture2_ = nullptr;
+    QTimer timerTendine_;
+    QAction* mnuAutore_ = nullptr;
+    ProportionalLayout* layout_ = nullptr;
+};
+
+}  // namespace sd
