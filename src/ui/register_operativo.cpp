@@ -1,13 +1,22 @@
 #include "ui/app.h"
+#include "ui/frm_operativo.h"
 
 namespace sd {
 
-// The exercise window (WindowId::Operativo) is registered here as
-//     app.registerWindow(WindowId::Operativo,
-//                        [&app] { return std::make_unique<FrmOperativo>(app); },
-//                        WindowShow::Maximised);
-// Until it exists no factory is set: loading or showing it does nothing, while choosing an
-// exercise on the start window still sets the Drill state.
-void registerOperativo(App& /*app*/) {}
+void registerOperativo(App& app) {
+    app.registerWindow(
+        WindowId::Operativo,
+        [&app]() -> std::unique_ptr<QWidget> {
+            auto window = std::make_unique<FrmOperativo>(app.state(), app.clock(), app.random());
+            FrmOperativo* created = window.get();
+            // "esco" and "Esci" unload the window; "Visualizza" brings up the print window.
+            QObject::connect(created, &FrmOperativo::closeRequested, &app,
+                             [&app] { app.unloadWindow(WindowId::Operativo); });
+            QObject::connect(created, &FrmOperativo::printWindowRequested, &app,
+                             [&app] { app.showWindow(WindowId::StampaEsercizio); });
+            return window;
+        },
+        WindowShow::Maximised);
+}
 
 }  // namespace sd

@@ -1,0 +1,422 @@
+#include "ui/frm_operativo.h"
+
+#include "state/drill_state.h"
+#include "ui/cross_overlay.h"
+#include "ui/option_button_menu.h"
+#include "ui/platform.h"
+#include "ui/proportional_layout.h"
+#include "ui/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace sd {
+namespace {
+
+// Design client area, in twips.
+constexpr double kDesignWidth = 11880;
+constexpr double kDesignHeight = 8130;
+
+// Gap between the answer and the correction beside it.
+constexpr double kCorrectionGap = 10;
+
+const QColor kTitleBlue{0, 0, 192};
+const QColor kDarkRed{192, 0, 0};
+const QColor kRed{255, 0, 0};
+const QColor kBlue{0, 0, 255};
+const QColor kNavy{0, 0, 128};
+
+struct Place {
+    double left, top, width, height;
+};
+
+// Keypad keys in three rows: "10" "100" "1.000" / four unit symbols / "verifica" "avanti" "esco".
+constexpr std::array<Place, kKeyCount> kKeyPlaces{{
+    {90, 90, 1770, 600},
+    {1920, 90, 1770, 600},
+    {3750, 90, 1770, 600},
+    {90, 750, 1320, 600},
+    {1470, 750, 1320, 600},
+    {2850, 750, 1320, 600},
+    {4230, 750, 1290, 600},
+    {90, 1410, 1770, 600},
+    {1920, 1410, 1770, 600},
+    {3750, 1410, 1770, 600},
+}};
+
+constexpr Place kFramePlace{6060, 5880, 5610, 2130};
+
+void place(QWidget& control, const Place& p) {
+    placeTwips(control, p.left, p.top, p.width, p.height);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour,
+                  Qt::Alignment alignment = Qt::AlignCenter, const QString& text = {}) {
+    QLabel* label = plainLabel(parent, text);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    setTextColour(*label, colour);
+    return label;
+}
+
+QFrame* makeFrame(QWidget* parent, const char* name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+
+QStringList keyCaptions(const ExerciseView& view) {
+    QStringList captions;
+    for (const QString& caption : view.keyCaptions) captions << caption;
+    return captions;
+}
+
+}  // namespace
+
+FrmOperativo::FrmOperativo(DrillState& state, Clock& clock, RandomSource& random, QWidget* parent)
+    : QMainWindow(parent), state_(state), model_(state, clock, random) {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    QAction* visualizza = menuBar()->addAction(QStringLiteral("Visualizza"));
+    visualizza->setObjectName(QStringLiteral("mnuVisualizza"));
+    connect(visualizza, &QAction::triggered, &model_, &OperativoModel::visualizza);
+
+    client_->resize(twipsToPixelsX(*client_, kDesignWidth),
+                    twipsToPixelsY(*client_, kDesignHeight));
+    buildControls();
+    registerLayout();
+
+    // The window and all its controls take the normal colour of the menus.
+    setGround(*this, colourOfText(state_.normalColour));
+    for (QWidget* control : client_->findChildren<QWidget*>())
+        setGround(*control, colourOfText(state_.normalColour));
+    setGround(*client_, colourOfText(state_.normalColour));
+    keypad_->repaintColours();
+    avviso_->repaintColours();
+    finito_->repaintColours();
+
+    connectModel();
+    model_.load();
+    render();
+    client_->installEventFilter(this);
+}
+
+FrmOperativo::~FrmOperativo() = default;
+
+void FrmOperativo::buildControls() {
+    auto* shape1 = makeFrame(client_, "Shape1");
+    place(*shape1, {90, 45, 11700, 1170});
+    label1_ =
+        makeLabel(client_, "Label1", designFont(QStringLiteral("Arial"), 24, true), kTitleBlue);
+    place(*label1_, {210, 90, 11460, 600});
+    label3_ =
+        makeLabel(client_, "Label3", designFont(QStringLiteral("Arial"), 15.75, true), kDarkRed);
+    place(*label3_, {210, 690, 11460, 450});
+
+    const QFont small = designFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const QColor systemText = palette().color(QPalette::WindowText);
+    label2_ = makeLabel(client_, "Label2", small, systemText, Qt::AlignLeft | Qt::AlignVCenter);
+    place(*label2_, {210, 1260, 1200, 300});
+    label7_ = makeLabel(client_, "Label7", small, systemText, Qt::AlignLeft | Qt::AlignVCenter);
+    label7_->setWordWrap(true);
+    place(*label7_, {1500, 1230, 10170, 360});
+
+    frame1_ = makeFrame(client_, "Frame1");
+    place(*frame1_, {210, 1590, 11460, 2640});
+    box1_ = new QTextEdit(frame1_);
+    box1_->setObjectName(QStringLiteral("Box1"));
+    box1_->setReadOnly(true);
+    box1_->setTextInteractionFlags(Qt::NoTextInteraction);  // no caret, no selection
+    box1_->setFocusPolicy(Qt::NoFocus);
+    box1_->setFrameShape(QFrame::NoFrame);
+    box1_->setFont(designFont(QStringLiteral("Arial"), 36, true));
+    box1_->viewport()->setCursor(Qt::ArrowCursor);
+    place(*box1_, {60, 60, 11340, 2520});
+
+    auto* numero0 = makeLabel(client_, "LblNumero22_0", small, systemText);
+    place(*numero0, {90, 4320, 90, 1440});
+    risultato_ = makeLabel(client_, "lblRisultato2", designFont(QStringLiteral("Arial"), 48, true),
+                           kDarkRed);
+    place(*risultato_, {360, 4320, 2700, 1440});
+    correzione_ =
+        makeLabel(client_, "lblCorrezione2", designFont(QStringLiteral("Arial"), 50, true), kRed);
+    place(*correzione_, {3070, 4320, 3300, 1440});
+    esito_ = makeLabel(client_, "LblEsito", designFont(QStringLiteral("Arial"), 60, true), kRed);
+    place(*esito_, {6500, 4320, 5170, 1440});
+    auto* numero4 = makeLabel(client_, "LblNumero22_4", small, systemText);
+    place(*numero4, {11700, 4320, 90, 1440});
+    cross_ = new CrossOverlay(client_);
+    cross_->setObjectName(QStringLiteral("Line1Line2"));
+    cross_->hide();
+
+    elaborazione_ = makeFrame(client_, "frmElaborazione");
+    place(*elaborazione_, {210, 5880, 5700, 2130});
+    const QFont heading = designFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont counter = designFont(QStringLiteral("Arial"), 18, true);
+    // Headings left to right: Label5 indexes 1, 0, 3, 4, 5.
+    const std::array<std::pair<int, const char*>, 5> headings{{{1, "Domande poste"},
+                                                               {0, "Risposte esatte "},
+                                                               {3, "Risposte errate"},
+                                                               {4, "Tempo parziale"},
+                                                               {5, "Tempo esercizio"}}};
+    const std::array<QLabel**, 5> values{&operazione_, &risEsatte_, &risErrate_, &tempoOperazione_,
+                                         &tempoEsercizio_};
+    const std::array<const char*, 5> valueNames{"LblOperazione", "lblRisEsatte", "lblRisErrate",
+                                                "LblTempoOperazione", "LblTempoEsercizio"};
+    for (size_t column = 0; column < headings.size(); ++column) {
+        const double left = 60 + 1120.0 * static_cast<double>(column);
+        const auto [index, text] = headings[column];
+        QLabel* label = makeLabel(elaborazione_, "Label5", heading, kNavy, Qt::AlignCenter,
+                                  QString::fromUtf8(text));
+        label->setObjectName(QStringLiteral("Label5_%1").arg(index));
+        label->setWordWrap(true);
+        place(*label, {left, 150, 1080, 690});
+        headings_[static_cast<size_t>(index)] = label;
+        *values[column] = makeLabel(elaborazione_, valueNames[column], counter, kBlue);
+        place(**values[column], {left, 960, 1080, 780});
+    }
+    tempoOperazione_->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
+    tempoEsercizio_->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
+
+    buildFrames();
+}
+
+void FrmOperativo::buildFrames() {
+    const QFont keyFont = designFont(QStringLiteral("Arial"), 18, true);
+
+    fraFinito_ = makeFrame(client_, "fraFinito");
+    place(*fraFinito_, kFramePlace);
+    label6_ = makeLabel(fraFinito_, "Label6", keyFont, kDarkRed, Qt::AlignCenter,
+                        QStringLiteral("DOMANDE ESAURITE"));
+    place(*label6_, {90, 150, 5430, 600});
+    finito_ = new OptionButtonMenu(fraFinito_, {QStringLiteral("REINIZIA")}, state_);
+    finito_->item(0)->setObjectName(QStringLiteral("OptFinito"));
+    finito_->item(0)->setFont(keyFont);
+    setTextColour(*finito_->item(0), kDarkRed);
+    place(*finito_->item(0), {1500, 1050, 2610, 750});
+
+    fraAvviso_ = makeFrame(client_, "fraAvviso");
+    place(*fraAvviso_, kFramePlace);
+    avviso_ = new OptionButtonMenu(
+        fraAvviso_,
+        {QStringLiteral("Visualizza"), QStringLiteral("Ricomincia"), QStringLiteral("Esci")},
+        state_);
+    for (int option = 0; option < kAvvisoCount; ++option) {
+        avviso_->item(option)->setObjectName(QStringLiteral("optAvviso_%1").arg(option));
+        avviso_->item(option)->setFont(keyFont);
+        place(*avviso_->item(option), {90, 90 + 660.0 * option, 2400, 600});
+    }
+    label4_ =
+        makeLabel(fraAvviso_, "Label4", designFont(QStringLiteral("Arial"), 12, true), kDarkRed,
+                  Qt::AlignCenter, QStringLiteral("Se ricominci gli esercizi andranno persi"));
+    label4_->setWordWrap(true);
+    place(*label4_, {2610, 300, 2900, 1500});
+
+    tastierino_ = makeFrame(client_, "fraTastierino");
+    place(*tastierino_, kFramePlace);
+    buildKeypad();
+}
+
+void FrmOperativo::buildKeypad() {
+    keypad_ = new OptionButtonMenu(tastierino_, keyCaptions(model_.view()), state_);
+    const QFont keyFont = designFont(QStringLiteral("Arial"), 18, true);
+    for (int key = 0; key < kKeyCount; ++key) {
+        QWidget* button = keypad_->item(key);
+        button->setObjectName(QStringLiteral("Option2_%1").arg(key));
+        button->setFont(keyFont);
+        setTextColour(*button, kTitleBlue);
+        place(*button, kKeyPlaces[static_cast<size_t>(key)]);
+    }
+}
+
+void FrmOperativo::registerLayout() {
+    layout_ = new ProportionalLayout(client_);
+    // The window's controls in control order.
+    for (QWidget* control :
+         {static_cast<QWidget*>(client_->findChild<QFrame*>(QStringLiteral("Shape1"))),
+          static_cast<QWidget*>(label1_), static_cast<QWidget*>(label3_),
+          static_cast<QWidget*>(label2_), static_cast<QWidget*>(label7_),
+          static_cast<QWidget*>(frame1_), static_cast<QWidget*>(box1_)})
+        layout_->add(control);
+    layout_->add(client_->findChild<QLabel*>(QStringLiteral("LblNumero22_0")));
+    for (QWidget* control : {static_cast<QWidget*>(risultato_), static_cast<QWidget*>(correzione_),
+                             static_cast<QWidget*>(esito_)})
+        layout_->add(control);
+    layout_->add(client_->findChild<QLabel*>(QStringLiteral("LblNumero22_4")));
+    layout_->add(cross_, ControlKind::Line);
+    layout_->add(elaborazione_);
+    for (const int index : {1, 0, 3, 4, 5}) layout_->add(headings_[static_cast<size_t>(index)]);
+    for (QWidget* control :
+         {operazione_, risEsatte_, risErrate_, tempoOperazione_, tempoEsercizio_})
+        layout_->add(control);
+    layout_->add(fraFinito_);
+    layout_->add(label6_);
+    layout_->add(finito_->item(0));
+    layout_->add(fraAvviso_);
+    for (int option = 0; option < kAvvisoCount; ++option) layout_->add(avviso_->item(option));
+    layout_->add(label4_);
+    layout_->add(tastierino_);
+    for (int key = 0; key < kKeyCount; ++key) layout_->add(keypad_->item(key));
+    layout_->addPlaceless(ControlKind::MenuItem);  // mnuVisualizza
+    layout_->record(client_->size());
+    layout_->setAfterApply([this] { PosizionaCorrezione(); });
+}
+
+void FrmOperativo::connectModel() {
+    connect(&model_, &OperativoModel::changed, this, &FrmOperativo::render);
+    connect(&model_, &OperativoModel::closeRequested, this, &FrmOperativo::closeRequested);
+    connect(&model_, &OperativoModel::printWindowRequested, this,
+            &FrmOperativo::printWindowRequested);
+
+    MenuRoutes keys;
+    keys.keyDown = [this](int index, int code) { model_.keypadKeyDown(index, code); };
+    keys.keyChar = [this](int index, char16_t character) {
+        model_.keypadKeyChar(index, character);
+    };
+    keys.keyUp = [this](int index) { model_.keypadKeyUp(index); };
+    keys.mousePress = [this](int index) { model_.keypadMousePress(index); };
+    keys.mouseRelease = [this](int index) { model_.keypadMouseRelease(index); };
+    keys.focusIn = [this](int index) { model_.focusMovedTo({FocusArea::Keypad, index}); };
+    keypad_->route(std::move(keys));
+
+    MenuRoutes options;
+    options.keyDown = [this](int index, int code) { model_.avvisoKeyDown(index, code); };
+    options.keyChar = [this](int index, char16_t character) {
+        model_.avvisoKeyChar(index, character);
+    };
+    options.keyUp = [this](int index) { model_.avvisoKeyUp(index); };
+    options.mousePress = [this](int index) { model_.avvisoMousePress(index); };
+    options.mouseRelease = [this](int index) { model_.avvisoMouseRelease(index); };
+    options.focusIn = [this](int index) { model_.focusMovedTo({FocusArea::Avviso, index}); };
+    avviso_->route(std::move(options));
+
+    // "REINIZIA" reacts to the mouse only; its keys are routed nowhere.
+    MenuRoutes restart;
+    restart.mousePress = [this](int) { model_.finitoMousePress(); };
+    restart.focusIn = [this](int) { model_.focusMovedTo({FocusArea::Finito, 0}); };
+    finito_->route(std::move(restart));
+}
+
+void FrmOperativo::render() {
+    // Moving the focus below may report back through the model; one pass at a time.
+    if (rendering_) {
+        renderAgain_ = true;
+        return;
+    }
+    rendering_ = true;
+    do {
+        renderAgain_ = false;
+        const ExerciseView& view = model_.view();
+        setWindowTitle(view.caption);
+        label1_->setText(view.label1);
+        label3_->setText(view.label3);
+        label2_->setText(view.label2);
+        label7_->setText(view.label7);
+        label7_->setVisible(view.label7Visible);
+        renderQuestion();
+        risultato_->setText(view.risultato);
+        correzione_->setText(view.correzione);
+        esito_->setText(view.esito);
+        cross_->setVisible(view.crossVisible);
+        if (view.crossVisible) cross_->raise();
+        operazione_->setText(view.operazione);
+        risEsatte_->setText(view.risEsatte);
+        risErrate_->setText(view.risErrate);
+        tempoOperazione_->setText(view.tempoOperazione);
+        tempoEsercizio_->setText(view.tempoEsercizio);
+        for (int key = 0; key < kKeyCount; ++key) {
+            keypad_->item(key)->setText(view.keyCaptions[static_cast<size_t>(key)]);
+            keypad_->setItemEnabled(key, view.keyEnabled[static_cast<size_t>(key)]);
+        }
+        renderFrames();
+        renderFocus();
+    } while (renderAgain_);
+    rendering_ = false;
+}
+
+void FrmOperativo::renderQuestion() {
+    const ExerciseView& view = model_.view();
+    if (view.question == shownQuestion_ && !box1_->document()->isEmpty()) return;
+    shownQuestion_ = view.question;
+    box1_->setPlainText(view.question);
+    QTextCursor cursor(box1_->document());
+    cursor.select(QTextCursor::Document);
+    // The whole question in blue, bold as its emphasis; the pieces the pupil must read in red.
+    QTextCharFormat blue;
+    blue.setForeground(kBlue);
+    blue.setFontWeight(QFont::Bold);
+    cursor.mergeCharFormat(blue);
+    QTextCharFormat red;
+    red.setForeground(kRed);
+    for (const TextRange& range : view.redRanges) {
+        cursor.setPosition(range.start);
+        cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(red);
+    }
+}
+
+QFrame& FrmOperativo::frame(Riquadro which) const {
+    switch (which) {
+        case Riquadro::Finito:
+            return *fraFinito_;
+        case Riquadro::Avviso:
+            return *fraAvviso_;
+        default:
+            return *tastierino_;
+    }
+}
+
+void FrmOperativo::renderFrames() {
+    const ExerciseView& view = model_.view();
+    // Enable the frame that takes input before the others lose it, so the focus need not wander.
+    for (const Riquadro which : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
+        if (view.enabledFrame == which) frame(which).setEnabled(true);
+    for (const Riquadro which : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
+        if (view.enabledFrame != which) frame(which).setEnabled(false);
+    if (view.frontFrame != Riquadro::None) frame(view.frontFrame).raise();
+}
+
+void FrmOperativo::renderFocus() {
+    const Focus focus = model_.focus();
+    keypad_->showFocus(focus.area == FocusArea::Keypad ? focus.index : -1);
+    avviso_->showFocus(focus.area == FocusArea::Avviso ? focus.index : -1);
+    finito_->showFocus(focus.area == FocusArea::Finito ? 0 : -1);
+}
+
+void FrmOperativo::PosizionaCorrezione() {
+    const QRect answer = risultato_->geometry();
+    const int gap = twipsToPixelsX(*client_, kCorrectionGap);
+    correzione_->move(answer.right() + 1 + gap, correzione_->y());
+    cross_->setGeometry(answer);
+    model_.resized();
+}
+
+QLabel& FrmOperativo::label(const char* objectName) const {
+    auto* found = client_->findChild<QLabel*>(QString::fromLatin1(objectName));
+    Q_ASSERT(found != nullptr);
+    return *found;
+}
+
+bool FrmOperativo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::MouseButtonDblClick) {
+        model_.toggleDrawnNumbers();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmOperativo::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focus set while the window was hidden takes effect now.
+    renderFocus();
+}
+
+}  // namespace sd
