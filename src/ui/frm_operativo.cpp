@@ -72,6 +72,15 @@ QFrame* makeFrame(QWidget* parent, const char* name) {
     return frame;
 }
 
+// A key in its design colour while enabled, greyed out while disabled, so the pupil sees which
+// keys answer.
+void setKeyTextColour(QWidget& key, const QColor& colour) {
+    setTextColour(key, colour);
+    QPalette palette = key.palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
+    key.setPalette(palette);
+}
+
 QStringList keyCaptions(const ExerciseView& view) {
     QStringList captions;
     for (const QString& caption : view.keyCaptions) captions << caption;
@@ -147,7 +156,8 @@ void FrmOperativo::buildControls() {
                            kDarkRed);
     place(*risultato_, {360, 4320, 2700, 1440});
     correzione_ =
-        makeLabel(client_, "lblCorrezione2", designFont(QStringLiteral("Arial"), 50, true), kRed);
+        makeLabel(client_, "lblCorrezione2", designFont(QStringLiteral("Arial"), 50, true), kRed,
+                  Qt::AlignLeft | Qt::AlignVCenter);
     place(*correzione_, {3070, 4320, 3300, 1440});
     esito_ = makeLabel(client_, "LblEsito", designFont(QStringLiteral("Arial"), 60, true), kRed);
     place(*esito_, {6500, 4320, 5170, 1440});
@@ -200,7 +210,7 @@ void FrmOperativo::buildFrames() {
     finito_ = new OptionButtonMenu(fraFinito_, {QStringLiteral("REINIZIA")}, state_);
     finito_->item(0)->setObjectName(QStringLiteral("OptFinito"));
     finito_->item(0)->setFont(keyFont);
-    setTextColour(*finito_->item(0), kDarkRed);
+    setKeyTextColour(*finito_->item(0), kDarkRed);
     place(*finito_->item(0), {1500, 1050, 2610, 750});
 
     fraAvviso_ = makeFrame(client_, "fraAvviso");
@@ -212,6 +222,7 @@ void FrmOperativo::buildFrames() {
     for (int option = 0; option < kAvvisoCount; ++option) {
         avviso_->item(option)->setObjectName(QStringLiteral("optAvviso_%1").arg(option));
         avviso_->item(option)->setFont(keyFont);
+        setKeyTextColour(*avviso_->item(option), palette().color(QPalette::ButtonText));
         place(*avviso_->item(option), {90, 90 + 660.0 * option, 2400, 600});
     }
     label4_ =
@@ -232,7 +243,7 @@ void FrmOperativo::buildKeypad() {
         QWidget* button = keypad_->item(key);
         button->setObjectName(QStringLiteral("Option2_%1").arg(key));
         button->setFont(keyFont);
-        setTextColour(*button, kTitleBlue);
+        setKeyTextColour(*button, kTitleBlue);
         place(*button, kKeyPlaces[static_cast<size_t>(key)]);
     }
 }
