@@ -345,17 +345,18 @@ void OperativoModel::CalcolaTempi() {
 }
 
 void OperativoModel::RigaEsatta() {
-    Batch batch(*this);
-    CalcolaTempi();
-    CalcolaSpazi(state_);
-    appendJudgement(state_, true);
+    completeRecordLine(true);
 }
 
 void OperativoModel::RigaErrata() {
+    completeRecordLine(false);
+}
+
+void OperativoModel::completeRecordLine(bool right) {
     Batch batch(*this);
     CalcolaTempi();
     CalcolaSpazi(state_);
-    appendJudgement(state_, false);
+    appendJudgement(state_, right);
 }
 
 void OperativoModel::MostraCroce() {

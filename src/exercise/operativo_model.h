@@ -140,6 +140,7 @@ class OperativoModel : public QObject {
     class Batch;
 
     void setCaptionsForKind(int kind);
+    void completeRecordLine(bool right);
     void enableFrame(Riquadro frame);
     bool setFocus(Focus focus);
     void setRisultato(const QString& answer);

@@ -81,6 +81,42 @@ void setKeyTextColour(QWidget& key, const QColor& colour) {
     key.setPalette(palette);
 }
 
+// The model's handlers of one menu's events.
+struct MenuHandlers {
+    FocusArea area;
+    void (OperativoModel::*keyDown)(int, int);
+    void (OperativoModel::*keyChar)(int, char16_t);
+    void (OperativoModel::*keyUp)(int);
+    void (OperativoModel::*mousePress)(int);
+    void (OperativoModel::*mouseRelease)(int);
+};
+
+constexpr MenuHandlers kKeypadHandlers{FocusArea::Keypad,
+                                       &OperativoModel::keypadKeyDown,
+                                       &OperativoModel::keypadKeyChar,
+                                       &OperativoModel::keypadKeyUp,
+                                       &OperativoModel::keypadMousePress,
+                                       &OperativoModel::keypadMouseRelease};
+constexpr MenuHandlers kAvvisoHandlers{FocusArea::Avviso,
+                                       &OperativoModel::avvisoKeyDown,
+                                       &OperativoModel::avvisoKeyChar,
+                                       &OperativoModel::avvisoKeyUp,
+                                       &OperativoModel::avvisoMousePress,
+                                       &OperativoModel::avvisoMouseRelease};
+
+MenuRoutes routesTo(OperativoModel& model, const MenuHandlers& h) {
+    MenuRoutes routes;
+    routes.keyDown = [&model, h](int index, int code) { (model.*h.keyDown)(index, code); };
+    routes.keyChar = [&model, h](int index, char16_t character) {
+        (model.*h.keyChar)(index, character);
+    };
+    routes.keyUp = [&model, h](int index) { (model.*h.keyUp)(index); };
+    routes.mousePress = [&model, h](int index) { (model.*h.mousePress)(index); };
+    routes.mouseRelease = [&model, h](int index) { (model.*h.mouseRelease)(index); };
+    routes.focusIn = [&model, h](int index) { model.focusMovedTo({h.area, index}); };
+    return routes;
+}
+
 QStringList keyCaptions(const ExerciseView& view) {
     QStringList captions;
     for (const QString& caption : view.keyCaptions) captions << caption;
@@ -287,27 +323,8 @@ void FrmOperativo::connectModel() {
     connect(&model_, &OperativoModel::printWindowRequested, this,
             &FrmOperativo::printWindowRequested);
 
-    MenuRoutes keys;
-    keys.keyDown = [this](int index, int code) { model_.keypadKeyDown(index, code); };
-    keys.keyChar = [this](int index, char16_t character) {
-        model_.keypadKeyChar(index, character);
-    };
-    keys.keyUp = [this](int index) { model_.keypadKeyUp(index); };
-    keys.mousePress = [this](int index) { model_.keypadMousePress(index); };
-    keys.mouseRelease = [this](int index) { model_.keypadMouseRelease(index); };
-    keys.focusIn = [this](int index) { model_.focusMovedTo({FocusArea::Keypad, index}); };
-    keypad_->route(std::move(keys));
-
-    MenuRoutes options;
-    options.keyDown = [this](int index, int code) { model_.avvisoKeyDown(index, code); };
-    options.keyChar = [this](int index, char16_t character) {
-        model_.avvisoKeyChar(index, character);
-    };
-    options.keyUp = [this](int index) { model_.avvisoKeyUp(index); };
-    options.mousePress = [this](int index) { model_.avvisoMousePress(index); };
-    options.mouseRelease = [this](int index) { model_.avvisoMouseRelease(index); };
-    options.focusIn = [this](int index) { model_.focusMovedTo({FocusArea::Avviso, index}); };
-    avviso_->route(std::move(options));
+    keypad_->route(routesTo(model_, kKeypadHandlers));
+    avviso_->route(routesTo(model_, kAvvisoHandlers));
 
     // "REINIZIA" reacts to the mouse only; its keys are routed nowhere.
     MenuRoutes restart;
