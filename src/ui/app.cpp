@@ -49,6 +49,10 @@ void App::registerOwnWindows() {
 
 void App::registerWindow(WindowId id, WindowFactory factory, WindowShow show) {
     shows_[static_cast<size_t>(id)] = show;
+    if (!factory) {
+        registry_.setFactory(id, nullptr);  // the window cannot be loaded
+        return;
+    }
     registry_.setFactory(
         id, [factory = std::move(factory)]() -> std::unique_ptr<QObject> { return factory(); });
 }

@@ -47,7 +47,8 @@ class App final : public QObject {
     RandomSource& random() { return *random_; }
     WindowRegistry& registry() { return registry_; }
 
-    // Sets (or replaces) the factory of a window and how it first shows.
+    // Sets (or replaces) the factory of a window and how it first shows; an empty factory
+    // leaves the window unloadable.
     void registerWindow(WindowId id, WindowFactory factory, WindowShow show);
 
     // Creates the window on its first load; a loaded window is returned as it is. nullptr when the

@@ -1,0 +1,272 @@
+#include "ui/platform.h"
+#include "ui/curtain.h"
+#include "ui/keys.h"
+#include "ui/message_box.h"
+#include "ui/proportional_layout.h"
+#include "ui/twips.h"
+
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace sd {
+namespace {
+
+TEST(Twips, FifteenToThePixelAt96Dpi) {
+    EXPECT_EQ(twipsToPixels(1440, 96), 96);
+    EXPECT_EQ(twipsToPixels(15, 96), 1);
+    EXPECT_EQ(twipsToPixels(11880, 96), 792);
+    EXPECT_EQ(twipsToPixels(8130, 96), 542);
+    EXPECT_EQ(twipsToPixels(1440, 120), 120);
+    EXPECT_DOUBLE_EQ(pixelsToTwips(792, 96), 11880.0);
+    EXPECT_DOUBLE_EQ(pixelsToTwips(1, 144), 10.0);
+    EXPECT_DOUBLE_EQ(pixelsToTwips(5, 0), 0.0);  // no screen yet: no division by zero
+}
+
+int codeOf(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {},
+           quint32 scanCode = 0) {
+    const QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
+    return virtualKeyCode(event);
+}
+
+TEST(VirtualKeys, DigitsOfTheMainRowAndOfTheKeypadDiffer) {
+    EXPECT_EQ(codeOf(Qt::Key_0), 48);
+    EXPECT_EQ(codeOf(Qt::Key_9), 57);
+    EXPECT_EQ(codeOf(Qt::Key_0, Qt::KeypadModifier), 96);
+    EXPECT_EQ(codeOf(Qt::Key_2, Qt::KeypadModifier), 98);
+    EXPECT_EQ(codeOf(Qt::Key_9, Qt::KeypadModifier), 105);
+}
+
+TEST(VirtualKeys, LettersAndTheKeysTheMenusUse) {
+    EXPECT_EQ(codeOf(Qt::Key_A), 65);
+    EXPECT_EQ(codeOf(Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A")), 65);
+    EXPECT_EQ(codeOf(Qt::Key_Z), 90);
+    EXPECT_EQ(codeOf(Qt::Key_Return), 13);
+    EXPECT_EQ(codeOf(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(codeOf(Qt::Key_Backspace), 8);
+    EXPECT_EQ(codeOf(Qt::Key_F2), 113);
+    EXPECT_EQ(codeOf(Qt::Key_Space), 32);
+    EXPECT_EQ(codeOf(Qt::Key_Down), 40);
+}
+
+TEST(VirtualKeys, AShiftedDigitKeyIsStillItsDigit) {
+    // Shift+1 reaches the program as "!", yet the X11 key code says which key it was.
+    EXPECT_EQ(codeOf(Qt::Key_Exclam, Qt::ShiftModifier, QStringLiteral("!"), 10), 49);
+    EXPECT_EQ(codeOf(Qt::Key_Equal, Qt::ShiftModifier, QStringLiteral("="), 19), 48);
+    EXPECT_EQ(codeOf(Qt::Key_Exclam, Qt::ShiftModifier, QStringLiteral("!")), 0);
+}
+
+TEST(VirtualKeys, OnlyASingleTypedCharacterIsAKeyPress) {
+    const QKeyEvent blank(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    const QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    const QKeyEvent accented(QEvent::KeyPress, Qt::Key_Agrave, Qt::NoModifier, QStringLiteral("à"));
+    EXPECT_EQ(typedCharacter(blank), std::optional<char16_t>(u' '));
+    EXPECT_EQ(typedCharacter(shift), std::nullopt);
+    EXPECT_EQ(typedCharacter(accented), std::optional<char16_t>(u'à'));
+}
+
+TEST(VirtualKeys, AutomaticRepeatReleasesAreNoKeyUps) {
+    const QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_2, Qt::NoModifier, QString(), true);
+    const QKeyEvent physical(QEvent::KeyRelease, Qt::Key_2, Qt::NoModifier, QString(), false);
+    EXPECT_FALSE(isPhysicalRelease(repeat));
+    EXPECT_TRUE(isPhysicalRelease(physical));
+}
+
+TEST(CurtainSteps, StartsAtHalfTheOuterWidthEach) {
+    EXPECT_EQ(CurtainSteps::start(11881), (CurtainWidths{5940, 5940}));
+    EXPECT_EQ(CurtainSteps::start(-5), (CurtainWidths{0, 0}));
+}
+
+TEST(CurtainSteps, NarrowsBothHalvesBy50TwipsUntilTheLeftIsAt10OrLess) {
+    CurtainSteps::Tick tick = CurtainSteps::tick({1000, 1000});
+    EXPECT_EQ(tick.widths, (CurtainWidths{950, 950}));
+    EXPECT_FALSE(tick.open);
+    tick = CurtainSteps::tick({61, 61});
+    EXPECT_EQ(tick.widths, (CurtainWidths{11, 11}));
+    EXPECT_FALSE(tick.open);
+    tick = CurtainSteps::tick({60, 60});
+    EXPECT_TRUE(tick.open);
+    EXPECT_EQ(tick.widths, (CurtainWidths{0, 0}));
+}
+
+TEST(CurtainSteps, AStepBelowZeroOpensTheCurtainInsteadOfTickingForEver) {
+    // A left half between 11 and 49 twips cannot lose 50 more.
+    for (const CurtainWidths stuck : {CurtainWidths{30, 30}, CurtainWidths{49, 300},
+                                      CurtainWidths{500, 20}, CurtainWidths{0, 0}}) {
+        const CurtainSteps::Tick tick = CurtainSteps::tick(stuck);
+        EXPECT_TRUE(tick.open) << stuck.left << " " << stuck.right;
+        EXPECT_EQ(tick.widths, (CurtainWidths{0, 0}));
+    }
+}
+
+TEST(CurtainSteps, OpensFromAnyWidthWithinItsNumberOfSteps) {
+    for (int width = 0; width <= 16000; width += 7) {
+        CurtainWidths widths = CurtainSteps::start(width);
+        int ticks = 0;
+        bool open = false;
+        while (!open && ticks <= width / 100 + 2) {
+            const CurtainSteps::Tick tick = CurtainSteps::tick(widths);
+            widths = tick.widths;
+            open = tick.open;
+            ++ticks;
+        }
+        ASSERT_TRUE(open) << "outer width " << width;
+        EXPECT_EQ(widths, (CurtainWidths{0, 0}));
+    }
+    // About 150 ticks for a client area 15000 twips wide.
+    CurtainWidths widths = CurtainSteps::start(15000);
+    int ticks = 1;
+    while (!CurtainSteps::tick(widths).open) {
+        widths = CurtainSteps::tick(widths).widths;
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 150);
+}
+
+// A client area of 400 x 300 pixels with a few controls of every kind.
+class LayoutTest : public ::testing::Test {
+  protected:
+    QWidget client;
+    QLabel* label = new QLabel(QStringLiteral("etichetta"), &client);
+    QWidget* frame = new QWidget(&client);
+    QPushButton* inFrame = new QPushButton(frame);
+    QWidget* line = new QWidget(&client);
+    QWidget* left = new QWidget(&client);
+    QWidget* right = new QWidget(&client);
+    ProportionalLayout* layout = nullptr;
+    int applied = 0;
+
+    void SetUp() override {
+        client.resize(400, 300);
+        label->setGeometry(40, 30, 100, 60);
+        label->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        frame->setGeometry(200, 150, 160, 120);
+        inFrame->setGeometry(20, 30, 80, 40);
+        line->setGeometry(10, 10, 50, 1);
+        left->setGeometry(0, 0, 100, 300);
+        right->setGeometry(300, 0, 100, 300);
+        layout = new ProportionalLayout(&client);
+        layout->add(label);
+        layout->add(frame);
+        layout->add(inFrame);
+        layout->addPlaceless(ControlKind::Timer);
+        layout->add(line, ControlKind::Line);
+        layout->add(left, ControlKind::DockedLeft);
+        layout->add(right, ControlKind::DockedRight);
+        layout->setAfterApply([this] { ++applied; });
+        layout->record(client.size());
+        client.show();
+    }
+};
+
+TEST_F(LayoutTest, RecordsFractionsOfTheClientAreaInControlOrder) {
+    ASSERT_EQ(layout->count(), 7);
+    const ProportionalLayout::Fractions f = layout->fractions(0);
+    EXPECT_FLOAT_EQ(f.width, 0.25F);
+    EXPECT_FLOAT_EQ(f.height, 0.2F);
+    EXPECT_FLOAT_EQ(f.top, 0.1F);
+    EXPECT_FLOAT_EQ(f.left, 0.1F);
+    // Inside a frame: measured from the frame, divided by the client size all the same.
+    EXPECT_FLOAT_EQ(layout->fractions(2).left, 20.0F / 400.0F);
+    EXPECT_FLOAT_EQ(layout->fractions(2).top, 30.0F / 300.0F);
+    // A timer has no place.
+    EXPECT_FLOAT_EQ(layout->fractions(3).width, 0.0F);
+}
+
+TEST_F(LayoutTest, DoublingTheWidthDoublesLeftsAndWidthsOnly) {
+    const QFont font = label->font();
+    client.resize(800, 300);
+    EXPECT_EQ(label->geometry(), QRect(80, 30, 200, 60));
+    EXPECT_EQ(frame->geometry(), QRect(400, 150, 320, 120));
+    EXPECT_EQ(inFrame->geometry(), QRect(40, 30, 160, 40));
+    EXPECT_EQ(label->font(), font);
+    EXPECT_GE(applied, 1);
+}
+
+TEST_F(LayoutTest, LinesKeepTheirPlaceAndDockedPanelsStayAtTheirEdges) {
+    client.resize(800, 600);
+    EXPECT_EQ(line->geometry(), QRect(10, 10, 50, 1));
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 200, 600));
+    EXPECT_EQ(right->geometry(), QRect(600, 0, 200, 600));
+}
+
+TEST_F(LayoutTest, AControlMovedByTheWindowReturnsAtTheNextResizeUnlessItLeft) {
+    label->setGeometry(1, 2, 3, 4);
+    right->setGeometry(390, 0, 10, 300);
+    layout->leave(right);
+    client.resize(400, 301);
+    client.resize(400, 300);
+    EXPECT_EQ(label->geometry(), QRect(40, 30, 100, 60));
+    EXPECT_EQ(right->geometry(), QRect(390, 0, 10, 300));
+}
+
+TEST_F(LayoutTest, BackFromSizeZeroEveryControlIsAtItsFractions) {
+    client.resize(0, 0);
+    EXPECT_EQ(label->size(), QSize(0, 0));
+    client.resize(400, 300);
+    EXPECT_EQ(label->geometry(), QRect(40, 30, 100, 60));
+    EXPECT_EQ(inFrame->geometry(), QRect(20, 30, 80, 40));
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 100, 300));
+}
+
+TEST(LayoutRecording, AClientOfSizeZeroRecordsZeroFractions) {
+    QWidget client;
+    auto* label = new QLabel(&client);
+    label->setGeometry(5, 5, 10, 10);
+    ProportionalLayout layout(&client);
+    layout.add(label);
+    layout.record(QSize(0, 0));
+    EXPECT_FLOAT_EQ(layout.fractions(0).width, 0.0F);
+    EXPECT_FLOAT_EQ(layout.fractions(0).left, 0.0F);
+}
+
+TEST(MessageBox, OneOkButtonTitledWithTheProgramsNameInPlainText) {
+    const auto box = makeMessageBox(nullptr, QStringLiteral("Esegui almeno 10 operazioni. "));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Il sistema decimale"));
+    EXPECT_EQ(box->text(), QStringLiteral("Esegui almeno 10 operazioni. "));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box->buttons().size(), 1);
+}
+
+TEST(MissingDisplay, OneLineWithTheXvfbCommandOnlyWhenNothingCanBeOpened) {
+    std::map<std::string, QString> variables;
+    const auto environment = [&variables](const char* name) {
+        const auto it = variables.find(name);
+        return it == variables.end() ? QString() : it->second;
+    };
+    const std::optional<QString> message =
+        missingDisplayMessage(environment, QStringLiteral("/opt/sd/sistema-decimale"));
+    ASSERT_TRUE(message.has_value());
+    EXPECT_TRUE(message->contains(QStringLiteral("xvfb-run -a /opt/sd/sistema-decimale")));
+    EXPECT_FALSE(message->contains(QLatin1Char('\n')));
+
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        variables = {{name, QStringLiteral("x")}};
+        EXPECT_EQ(missingDisplayMessage(environment, QStringLiteral("p")), std::nullopt) << name;
+    }
+}
+
+TEST(Fonts, DesignFacesMapOntoInstalledOnes) {
+    const QFont arial = designFont(QStringLiteral("Arial"), 20.25, true);
+    EXPECT_DOUBLE_EQ(arial.pointSizeF(), 20.25);
+    EXPECT_TRUE(arial.bold());
+    // fonts-liberation is part of the set-up: Arial's metric twin.
+    EXPECT_EQ(QFontInfo(arial).family(), QStringLiteral("Liberation Sans"));
+    const QString sansSerif = QFontInfo(designFont(QStringLiteral("MS Sans Serif"), 9.75)).family();
+    EXPECT_TRUE(sansSerif == QStringLiteral("Liberation Sans") ||
+                sansSerif == QStringLiteral("DejaVu Sans"))
+        << sansSerif.toStdString();
+    const std::unique_ptr<QLabel> label(plainLabel(nullptr, QStringLiteral("<b>x</b>")));
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+}
+
+}  // namespace
+}  // namespace sd

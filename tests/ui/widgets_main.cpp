@@ -1,0 +1,15 @@
+#include "ui/platform.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Window tests run on the offscreen platform, with the style and fonts the program itself uses.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    sd::installFontSubstitutes();
+    return RUN_ALL_TESTS();
+}
