@@ -284,14 +284,22 @@ TEST_F(StartWindow, TheCurtainOpensFullyStopsAndStaysOpenThroughResizes) {
     EXPECT_EQ(window->picture2().width(), 0);
 }
 
-TEST_F(StartWindow, WhileClosedTheCurtainCoversTheClientAreaInTheHighlightColour) {
-    ASSERT_TRUE(window->timerTendine().isActive());
-    QTest::qWait(30);
+TEST(StartWindowCurtain, CoversTheClientAreaAtLoadAndNarrowsInTheHighlightColour) {
+    App app(std::make_unique<test::FakeClock>(), std::make_unique<test::ScriptedRandom>(), [] {});
+    auto* window = qobject_cast<FrmInizio*>(app.loadWindow(WindowId::Inizio));
+    ASSERT_NE(window, nullptr);
+    // Loaded, not yet shown: the halves meet in the middle and the timer is on.
     const int clientWidth = window->client().width();
-    EXPECT_GT(window->picture1().width(), clientWidth / 3);
+    EXPECT_TRUE(window->timerTendine().isActive());
+    EXPECT_EQ(window->timerTendine().interval(), 10);
+    EXPECT_NEAR(window->picture1().width(), clientWidth / 2, 1);
     EXPECT_EQ(window->picture1().x(), 0);
     EXPECT_EQ(window->picture2().geometry().right(), clientWidth - 1);
     EXPECT_EQ(window->picture1().height(), window->client().height());
+    const int closed = window->picture1().width();
+    QTest::qWait(50);
+    EXPECT_LT(window->picture1().width(), closed);
+    EXPECT_EQ(window->picture2().geometry().right(), clientWidth - 1);
     EXPECT_EQ(window->picture1().palette().color(QPalette::Window), QColor(255, 229, 142));
 }
 
