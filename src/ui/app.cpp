@@ -78,6 +78,7 @@ QWidget* App::showWindow(WindowId id) {
             window->show();
         }
     }
+    if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     // With no window manager (Xvfb) nothing else gives the window the keyboard.
     window->raise();
     window->activateWindow();

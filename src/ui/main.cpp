@@ -5,13 +5,28 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The program's own path, for the hint on how to run it: argv[0] may be a bare name from PATH.
+QString programPath(const char* argv0) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return QString::fromStdString(self.string());
+    return QString::fromLocal8Bit(argv0 != nullptr ? argv0 : "sistema-decimale");
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     const auto environment = [](const char* name) {
         return QString::fromLocal8Bit(std::getenv(name));
     };
-    const QString program = QString::fromLocal8Bit(argc > 0 ? argv[0] : "sistema-decimale");
-    if (const auto message = sd::missingDisplayMessage(environment, program)) {
+    const auto message =
+        sd::missingDisplayMessage(environment, programPath(argc > 0 ? argv[0] : nullptr));
+    if (message) {
         std::fprintf(stderr, "%s\n", qPrintable(*message));
         return 1;
     }

@@ -226,6 +226,14 @@ TEST_F(StartWindow, BackFromTheWindowEnterOpenedTheFirstKeyDownIsIgnored) {
     EXPECT_EQ(highlighted(), 2);
 }
 
+TEST_F(StartWindow, ShowingAMinimisedWindowBringsItBack) {
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_EQ(app->showWindow(WindowId::Inizio), window);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isMaximized());
+}
+
 TEST_F(StartWindow, TabAndShiftTabMoveTheHighlightWithTheFocus) {
     click(Qt::Key_Tab);
     EXPECT_EQ(focused(), item(1));
