@@ -54,16 +54,25 @@ QLabel* plainLabel(QWidget* parent, const QString& text) {
     return label;
 }
 
-std::optional<QString> missingDisplayMessage(const std::function<QString(const char*)>& environment,
-                                             const QString& programPath) {
-    const bool haveDisplay = !environment("DISPLAY").isEmpty() ||
-                             !environment("WAYLAND_DISPLAY").isEmpty() ||
-                             !environment("QT_QPA_PLATFORM").isEmpty();
-    if (haveDisplay) return std::nullopt;
-    return QStringLiteral(
-               "Il sistema decimale: no display to open (DISPLAY and WAYLAND_DISPLAY are not set); "
-               "run it on a desktop, or under Xvfb with: xvfb-run -a %1")
-        .arg(programPath);
+std::optional<QString> missingDisplayMessage(
+    const std::function<QString(const char*)>& environment, const QString& programPath,
+    const std::function<bool(const QString&)>& x11Reachable) {
+    const QString hint =
+        QStringLiteral("run it on a desktop, or under Xvfb with: xvfb-run -a %1").arg(programPath);
+    const QString display = environment("DISPLAY");
+    // A chosen platform or a Wayland session is the toolkit's to open.
+    if (!environment("WAYLAND_DISPLAY").isEmpty() || !environment("QT_QPA_PLATFORM").isEmpty())
+        return std::nullopt;
+    if (display.isEmpty())
+        return QStringLiteral(
+                   "Il sistema decimale: no display to open (DISPLAY and WAYLAND_DISPLAY are not "
+                   "set); ") +
+               hint;
+    if (x11Reachable && !x11Reachable(display))
+        return QStringLiteral("Il sistema decimale: the display %1 cannot be opened; ")
+                   .arg(display) +
+               hint;
+    return std::nullopt;
 }
 
 }  // namespace sd

@@ -32,9 +32,14 @@ void setTextColour(QWidget& widget, const QColor& colour);
 // A label that shows its text as plain text, never as rich text.
 QLabel* plainLabel(QWidget* parent, const QString& text = {});
 
-// Why no window can be shown, or nothing when one can: with no display and no platform chosen the
-// toolkit would abort, so the program says so in one line instead. `environment` reads a variable.
-std::optional<QString> missingDisplayMessage(const std::function<QString(const char*)>& environment,
-                                             const QString& programPath);
+// Why no window can be shown, or nothing when one can: with no display, or an X display that
+// does not answer, the toolkit would abort, so the program says so in one line instead.
+// `environment` reads a variable; `x11Reachable` tries to open an X display by name.
+std::optional<QString> missingDisplayMessage(
+    const std::function<QString(const char*)>& environment, const QString& programPath,
+    const std::function<bool(const QString&)>& x11Reachable = {});
+
+// Whether an X server answers on the display.
+bool canOpenX11Display(const QString& display);
 
 }  // namespace sd

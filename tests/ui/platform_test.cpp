@@ -252,6 +252,18 @@ TEST(MissingDisplay, OneLineWithTheXvfbCommandOnlyWhenNothingCanBeOpened) {
         variables = {{name, QStringLiteral("x")}};
         EXPECT_EQ(missingDisplayMessage(environment, QStringLiteral("p")), std::nullopt) << name;
     }
+
+    // An X display that does not answer is named in the one line too.
+    variables = {{"DISPLAY", QStringLiteral(":9997")}};
+    const auto unreachable = [](const QString&) { return false; };
+    const std::optional<QString> silent =
+        missingDisplayMessage(environment, QStringLiteral("p"), unreachable);
+    ASSERT_TRUE(silent.has_value());
+    EXPECT_TRUE(silent->contains(QStringLiteral(":9997")));
+    EXPECT_TRUE(silent->contains(QStringLiteral("xvfb-run -a p")));
+    EXPECT_FALSE(canOpenX11Display(QStringLiteral(":9997")));
+    const auto reachable = [](const QString&) { return true; };
+    EXPECT_EQ(missingDisplayMessage(environment, QStringLiteral("p"), reachable), std::nullopt);
 }
 
 TEST(Fonts, DesignFacesMapOntoInstalledOnes) {
