@@ -1,0 +1,264 @@
+# shellcheck shell=bash
+# Shared by the end-to-end tests and scripts/screenshots.sh (sourced, not run): a private Xvfb,
+# the program under it, polling with deadlines, screenshots and pixel counts.
+# shellcheck disable=SC2034 # its variables are read by the scripts that source it
+#
+# Facts of the setting that shape these helpers: Xvfb has no window manager, so nothing maximises,
+# decorates or activates windows but the program itself; xdotool getactivewindow needs a window
+# manager, getwindowfocus does not; xdotool's synthetic keys go through XTEST to whichever window
+# has the X input focus, exactly like a keyboard.
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_SCREEN_WIDTH=1280
+E2E_SCREEN_HEIGHT=1024
+E2E_PID=""
+E2E_XVFB_PID=""
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e.XXXXXX")
+
+e2e_log() { echo "[$(date +%T.%3N)] $*" >&2; }
+
+e2e_cleanup() {
+  local pid
+  for pid in $E2E_PID $E2E_XVFB_PID; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+# Ends the run as failed, with what the program printed, which is where a crash or a sanitizer
+# report shows up.
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "$E2E_TMP/program.log" ]; then
+    echo "--- program output (last 60 lines)" >&2
+    tail -n 60 "$E2E_TMP/program.log" >&2
+  fi
+  exit 1
+}
+
+# Microseconds on the monotonic-enough wall clock, without starting a process.
+e2e_now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds. Fails the run
+# with WHAT when SECONDS (may be fractional) pass first, or at once when the program has died.
+wait_until() {
+  local what=$2 deadline
+  deadline=$(($(e2e_now_us) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1000000 }')))
+  shift 2
+  until "$@" >/dev/null 2>&1; do
+    if [ -n "$E2E_PID" ] && ! kill -0 "$E2E_PID" 2>/dev/null; then
+      e2e_fail "the program ended while waiting until $what"
+    fi
+    (($(e2e_now_us) < deadline)) || e2e_fail "waited in vain until $what"
+    sleep 0.05
+  done
+}
+
+# Starts Xvfb on a display number it picks itself (-displayfd), so runs in parallel never meet.
+# A black root (-br) makes "nothing painted yet" easy to tell; -noreset keeps the server from
+# resetting, and refusing connections meanwhile, whenever its last client leaves; an autorepeat
+# delay of a minute lets a test hold a key down as long as it needs without repeats.
+e2e_start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -br -noreset \
+    -ardelay 60000 -nolisten tcp \
+    3>"$E2E_TMP/display" >/dev/null 2>"$E2E_TMP/xvfb.log" &
+  E2E_XVFB_PID=$!
+  wait_until 10 "Xvfb reports its display" test -s "$E2E_TMP/display"
+  DISPLAY=:$(head -n 1 "$E2E_TMP/display")
+  export DISPLAY
+  wait_until 5 "the display $DISPLAY answers" xdpyinfo
+}
+
+# e2e_start_program PROGRAM: starts it on the private display, its output kept for e2e_fail.
+e2e_start_program() {
+  mkdir -m 700 "$E2E_TMP/runtime"
+  # In a sanitizer build, what the X keyboard library does under AddressSanitizer is its own.
+  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
+    "$1" >"$E2E_TMP/program.log" 2>&1 &
+  E2E_PID=$!
+}
+
+# e2e_wait_exit SECONDS: waits for the program to end and sets E2E_STATUS to its exit status.
+# Not for a command substitution: only this shell can collect the status of its own child.
+e2e_wait_exit() {
+  local deadline=$(($(e2e_now_us) + $1 * 1000000))
+  while kill -0 "$E2E_PID" 2>/dev/null; do
+    (($(e2e_now_us) < deadline)) || e2e_fail "the program is still running after $1 s"
+    sleep 0.05
+  done
+  E2E_STATUS=0
+  wait "$E2E_PID" || E2E_STATUS=$?
+  E2E_PID=""
+}
+
+# The program's visible top-level windows whose title matches the extended regular expression.
+windows_named() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null
+}
+
+# window_named REGEX: prints the one visible window whose title matches; fails unless it is one.
+window_named() {
+  local ids
+  ids=$(windows_named "$1") || true
+  [ "$(printf '%s' "$ids" | grep -c .)" -eq 1 ] || return 1
+  echo "$ids"
+}
+
+# wait_window SECONDS REGEX: waits for exactly one visible window titled REGEX; prints its id.
+wait_window() {
+  wait_until "$1" "one window titled /$2/ is shown" window_named "$2"
+  window_named "$2"
+}
+
+# wait_no_window SECONDS REGEX: waits until no visible window is titled REGEX.
+wait_no_window() {
+  wait_until "$1" "no window titled /$2/ is shown" e2e_none windows_named "$2"
+}
+e2e_none() { ! "$@"; }
+
+# window_geometry ID: sets X, Y, WIDTH and HEIGHT to the window's place on the screen.
+window_geometry() {
+  local WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# focus_window ID: gives the window the X input focus and waits until it has it. The program asks
+# for it itself when it shows a window; this makes the keys of a test land where it means them.
+focus_window() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  wait_until 3 "window $1 has the keyboard focus" focus_is "$1"
+}
+focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# click_at ID FX FY: a left click at the point of the window given as fractions of its size.
+click_at() {
+  local X Y WIDTH HEIGHT
+  window_geometry "$1"
+  xdotool mousemove --window "$1" "$(awk -v w="$WIDTH" -v f="$2" 'BEGIN { printf "%d", w * f }')" \
+    "$(awk -v h="$HEIGHT" -v f="$3" 'BEGIN { printf "%d", h * f }')" click 1
+}
+
+# snap FILE [ID]: a PNG of the whole screen, or of one window.
+snap() { import -window "${2:-root}" "$1"; }
+
+# colour_count FILE R,G,B: how many pixels of the picture have exactly that colour.
+colour_count() {
+  convert "$1" -alpha off -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+    -precision 12 -format "%[fx:round(mean*w*h)]\n" info:
+}
+
+# colour_box FILE R,G,B: the bounding box of the pixels of that colour, as "WIDTHxHEIGHT+X+Y".
+colour_box() {
+  convert "$1" -alpha off -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+    -format "%@\n" info:
+}
+
+# distinct_colours FILE: how many different colours the picture has.
+distinct_colours() { convert "$1" -alpha off -format "%k\n" info:; }
+
+# Places of controls are given as the program's design gives them: in twips (1/1440 inch) on a
+# design client area of 11880 x 8130. The proportional layout keeps each control at the same
+# fraction of the real client area, which lies under the menu bar.
+E2E_DESIGN_WIDTH=11880
+E2E_DESIGN_HEIGHT=8130
+E2E_MENU_BAR=20 # pixels, near enough: every sample below is taken well inside its control
+
+# crop_geometry PICTURE LEFT TOP WIDTH HEIGHT: the ImageMagick geometry of that design box.
+crop_geometry() {
+  identify -format '%w %h\n' "$1" | awk -v l="$2" -v t="$3" -v w="$4" -v h="$5" \
+    -v dw="$E2E_DESIGN_WIDTH" -v dh="$E2E_DESIGN_HEIGHT" -v mb="$E2E_MENU_BAR" '{
+      sx = $1 / dw; sy = ($2 - mb) / dh
+      printf "%dx%d+%d+%d\n", w * sx, h * sy, l * sx, mb + t * sy }'
+}
+
+# count_in PICTURE R,G,B LEFT TOP WIDTH HEIGHT: pixels of exactly that colour inside the box.
+count_in() {
+  convert "$1" -crop "$(crop_geometry "$1" "$3" "$4" "$5" "$6")" +repage -alpha off \
+    -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+    -precision 12 -format "%[fx:round(mean*w*h)]\n" info:
+}
+
+# dark_in PICTURE LEFT TOP WIDTH HEIGHT: near-black pixels inside the box, those whose every
+# channel is under 30 %: strokes, not text in colour (the darkest of it, RGB(192,0,0) or
+# RGB(0,0,128), has one channel far above that).
+dark_in() {
+  convert "$1" -crop "$(crop_geometry "$1" "$2" "$3" "$4" "$5")" +repage -alpha off \
+    -separate -evaluate-sequence max -threshold 30% -negate -precision 12 -format "%[fx:round(mean*w*h)]\n" info:
+}
+
+# highlighted PICTURE BOX...: which of the push buttons (each box "LEFT TOP WIDTH HEIGHT") wears
+# the highlight colour RGB(255,229,142) rather than the normal RGB(255,240,186). The buttons are
+# drawn with a gradient, so the test is relative: the one whose lower band, below the caption, is
+# clearly the least blue. Prints its index from 0, or -1 when none stands out.
+highlighted() {
+  local picture=$1 box crops=()
+  shift
+  for box in "$@"; do
+    set -- $box
+    # The band from 70 % to 85 % of the height, 10 % to 90 % of the width.
+    crops+=(\( mpr:p -crop "$(crop_geometry "$picture" \
+      "$(($1 + $3 / 10))" "$(($2 + $4 * 7 / 10))" "$(($3 * 8 / 10))" "$(($4 * 15 / 100))")" \
+      +repage \))
+  done
+  convert "$picture" -alpha off -write mpr:p +delete "${crops[@]}" \
+    -format "%[fx:round(255*mean.b)]\n" info: |
+    awk '{ blue[NR - 1] = $1 }
+      END {
+        best = 0
+        for (i in blue) if (blue[i] < blue[best]) best = i
+        for (i in blue) if (i != best && blue[i] - blue[best] < 12) { print -1; exit }
+        print best }'
+}
+
+# click_design ID LEFT TOP WIDTH HEIGHT: a left click in the middle of that design box of a window
+# with a menu bar.
+click_design() {
+  local X Y WIDTH HEIGHT
+  window_geometry "$1"
+  local x y
+  read -r x y < <(awk -v l="$2" -v t="$3" -v w="$4" -v h="$5" -v W="$WIDTH" -v H="$HEIGHT" \
+    -v dw="$E2E_DESIGN_WIDTH" -v dh="$E2E_DESIGN_HEIGHT" -v mb="$E2E_MENU_BAR" \
+    'BEGIN { printf "%d %d\n", (l + w / 2) * W / dw, mb + (t + h / 2) * (H - mb) / dh }')
+  xdotool mousemove --window "$1" "$x" "$y" click 1
+}
+
+# --- Places of the program's controls, as design boxes "LEFT TOP WIDTH HEIGHT"
+
+# Menu items of the start window, and the keys of the keypad (index 0 to 9).
+start_items=("5115 3330 5370 795" "5115 4185 5370 795" "5100 5430 5370 795")
+keys=("6150 5970 1770 600" "7980 5970 1770 600" "9810 5970 1770 600"
+  "6150 6630 1320 600" "7530 6630 1320 600" "8910 6630 1320 600" "10290 6630 1290 600"
+  "6150 7290 1770 600" "7980 7290 1770 600" "9810 7290 1770 600")
+# Exercise window: the answer with its cross, the correction, the verdict, the counter columns.
+answer_box="360 4320 2700 1440"
+correction_box="3070 4320 3300 1440"
+verdict_box="6500 4320 5170 1440"
+asked_box="270 6840 1080 780"
+right_box="1390 6840 1080 780"
+wrong_box="2510 6840 1080 780"
+
+# The start window's title has no text of its own: on X the toolkit stands the program's name in
+# for an empty title.
+start_title='^(sistema-decimale)?$'
+multiples_title="48 DOMANDE PER CONOSCERE I MULTIPLI: il migliaio, il centinaio, la decina, l'unità"
+submultiples_title="96 DOMANDE PER CONOSCERE I SOTTOMULTIPLI: l'unità, il decimo, il centesimo, il millesimo"
+
+# --- Looking at windows. Every check takes a fresh picture into $shot, where later counts of the
+# same state can read it.
+shot=$E2E_TMP/shot.png
+look() { snap "$shot" "$1"; }
+# menu_focus_is START INDEX, key_focus_is EXERCISE INDEX: the highlighted item or key.
+menu_focus_is() { look "$1" && [ "$(highlighted "$shot" "${start_items[@]}")" = "$2" ]; }
+key_focus_is() { look "$1" && [ "$(highlighted "$shot" "${keys[@]}")" = "$2" ]; }
+at_least() { [ "$1" -ge "$2" ]; }
+none() { [ "$1" -eq 0 ]; }
+
+# curtain_open START: the curtain's panels (highlight colour) are gone but for strips under
+# 50 twips at the edges, well under 1 % of the screen, and the normal colour fills the window.
+curtain_open() {
+  local pixels=$((E2E_SCREEN_WIDTH * E2E_SCREEN_HEIGHT))
+  look "$1"
+  (($(colour_count "$shot" 255,229,142) < pixels / 100)) &&
+    (($(colour_count "$shot" 255,240,186) > pixels / 2))
+}
