@@ -71,7 +71,7 @@ def start_xvfb():
     """Starts Xvfb on a free display number, which it reports itself (-displayfd)."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br",
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br", "-noreset",
          "-nolisten", "tcp"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
