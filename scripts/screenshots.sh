@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the windows: the real program under a private 1280x1024 Xvfb,
+# driven by xdotool, each picture scaled to 800 pixels wide into docs/.
+#   bash scripts/screenshots.sh            builds the release configuration first
+#   bash scripts/screenshots.sh PROGRAM    pictures of an already built program
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ $# -ge 1 ]; then
+  program=$(realpath "$1")
+else
+  bash scripts/install-deps.sh
+  program=$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale
+fi
+# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
+source tests/e2e/lib.sh
+mkdir -p docs
+
+# save NAME [ID]: the screen, or one window, as docs/NAME.png at most 800 pixels wide.
+save() {
+  snap "$E2E_TMP/$1.png" "${2:-root}"
+  convert "$E2E_TMP/$1.png" -resize '800x>' -strip "docs/$1.png"
+  echo "docs/$1.png" >&2
+}
+
+e2e_start_xvfb
+e2e_start_program "$program"
+start=$(wait_window 10 "$start_title")
+
+# The curtain halfway open, then the whole start window once it has opened.
+curtain_halfway() {
+  look "$start"
+  local left
+  left=$(colour_count "$shot" 255,229,142)
+  ((left < E2E_SCREEN_WIDTH * E2E_SCREEN_HEIGHT / 2))
+}
+wait_until 5 "the curtain is halfway open" curtain_halfway
+save curtain
+wait_until 6 "the curtain has opened" curtain_open "$start"
+save start
+
+# The about window on its own; with no window manager it opens in the top left corner.
+xdotool mousemove --window "$start" 30 9 click 1
+about=$(wait_window 3 '^Autore$')
+sleep 0.3 # its first paint
+save about "$about"
+click_at "$about" 0.49 0.76
+wait_no_window 3 '^Autore$'
+
+# Multiples: a fresh question, then "uk", an answer no multiples question expects, judged wrong.
+# The mouse pointer is parked in a corner the pictures do not mind.
+click_design "$start" ${start_items[0]}
+exercise=$(wait_window 5 '^48 DOMANDE')
+wait_until 3 "the question is shown" key_focus_is "$exercise" 0
+xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+save exercise "$exercise"
+click_design "$exercise" ${keys[3]}
+wait_until 2 "\"uk\" is chosen" key_focus_is "$exercise" 7
+click_design "$exercise" ${keys[7]}
+wait_until 2 "the answer is judged" key_focus_is "$exercise" 8
+xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+save exercise-wrong "$exercise"
+click_design "$exercise" ${keys[9]}
+wait_no_window 3 '^48 DOMANDE'
+
+# Submultiples: a fresh question.
+click_design "$start" ${start_items[1]}
+exercise=$(wait_window 5 '^96 DOMANDE')
+wait_until 3 "the question is shown" key_focus_is "$exercise" 0
+xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+save exercise-submultiples "$exercise"
