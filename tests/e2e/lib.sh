@@ -230,6 +230,8 @@ start_items=("5115 3330 5370 795" "5115 4185 5370 795" "5100 5430 5370 795")
 keys=("6150 5970 1770 600" "7980 5970 1770 600" "9810 5970 1770 600"
   "6150 6630 1320 600" "7530 6630 1320 600" "8910 6630 1320 600" "10290 6630 1290 600"
   "6150 7290 1770 600" "7980 7290 1770 600" "9810 7290 1770 600")
+# The warning frame's options "Visualizza", "Ricomincia", "Esci", in the keypad's place.
+warning_items=("6150 5970 2400 600" "6150 6630 2400 600" "6150 7290 2400 600")
 # Exercise window: the answer with its cross, the correction, the verdict, the counter columns.
 answer_box="360 4320 2700 1440"
 correction_box="3070 4320 3300 1440"
@@ -251,6 +253,7 @@ look() { snap "$shot" "$1"; }
 # menu_focus_is START INDEX, key_focus_is EXERCISE INDEX: the highlighted item or key.
 menu_focus_is() { look "$1" && [ "$(highlighted "$shot" "${start_items[@]}")" = "$2" ]; }
 key_focus_is() { look "$1" && [ "$(highlighted "$shot" "${keys[@]}")" = "$2" ]; }
+warning_focus_is() { look "$1" && [ "$(highlighted "$shot" "${warning_items[@]}")" = "$2" ]; }
 at_least() { [ "$1" -ge "$2" ]; }
 none() { [ "$1" -eq 0 ]; }
 
