@@ -58,7 +58,9 @@ wait_until() {
 # A black root (-br) makes "nothing painted yet" easy to tell; -noreset keeps the server from
 # resetting, and refusing connections meanwhile, whenever its last client leaves; an autorepeat
 # delay of a minute lets a test hold a key down as long as it needs without repeats.
+# Starts a private Xvfb, or skips the test (status 77) where Xvfb is not installed at all.
 e2e_start_xvfb() {
+  command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
   Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -br -noreset \
     -ardelay 60000 -nolisten tcp \
     3>"$E2E_TMP/display" >/dev/null 2>"$E2E_TMP/xvfb.log" &

@@ -9,7 +9,6 @@ set -euo pipefail
 program=$1
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
 
 e2e_start_xvfb
 e2e_start_program "$program"

@@ -60,7 +60,7 @@ TEST_F(OperativoTest, PartsTwoAndFourAreRedWhereverTheyOccur) {
         view().redRanges,
         (std::vector<TextRange>{{static_cast<int>(text.indexOf(QStringLiteral(" h "))), 3},
                                 {static_cast<int>(text.indexOf(QStringLiteral(" ottengo "))), 9}}));
-    // Part 4 of submultiples question 62 is " d", which also starts " devo".
+    // The fourth part of submultiples question 62 is " d", which also starts " devo".
     model->AzioneTasto(0);
     model->AzioneTasto(kKeyVerifica);
     state.exerciseKind = 2;
