@@ -157,8 +157,8 @@ FrmOperativo::FrmOperativo(DrillState& state, Clock& clock, RandomSource& random
 FrmOperativo::~FrmOperativo() = default;
 
 void FrmOperativo::buildControls() {
-    auto* shape1 = makeFrame(client_, "Shape1");
-    place(*shape1, {90, 45, 11700, 1170});
+    shape1_ = makeFrame(client_, "Shape1");
+    place(*shape1_, {90, 45, 11700, 1170});
     label1_ =
         makeLabel(client_, "Label1", designFont(QStringLiteral("Arial"), 24, true), kTitleBlue);
     place(*label1_, {210, 90, 11460, 600});
@@ -186,8 +186,8 @@ void FrmOperativo::buildControls() {
     box1_->viewport()->setCursor(Qt::ArrowCursor);
     place(*box1_, {60, 60, 11340, 2520});
 
-    auto* numero0 = makeLabel(client_, "LblNumero22_0", small, systemText);
-    place(*numero0, {90, 4320, 90, 1440});
+    numero0_ = makeLabel(client_, "LblNumero22_0", small, systemText);
+    place(*numero0_, {90, 4320, 90, 1440});
     risultato_ = makeLabel(client_, "lblRisultato2", designFont(QStringLiteral("Arial"), 48, true),
                            kDarkRed);
     place(*risultato_, {360, 4320, 2700, 1440});
@@ -197,8 +197,8 @@ void FrmOperativo::buildControls() {
     place(*correzione_, {3070, 4320, 3300, 1440});
     esito_ = makeLabel(client_, "LblEsito", designFont(QStringLiteral("Arial"), 60, true), kRed);
     place(*esito_, {6500, 4320, 5170, 1440});
-    auto* numero4 = makeLabel(client_, "LblNumero22_4", small, systemText);
-    place(*numero4, {11700, 4320, 90, 1440});
+    numero4_ = makeLabel(client_, "LblNumero22_4", small, systemText);
+    place(*numero4_, {11700, 4320, 90, 1440});
     cross_ = new CrossOverlay(client_);
     cross_->setObjectName(QStringLiteral("Line1Line2"));
     cross_->hide();
@@ -287,27 +287,17 @@ void FrmOperativo::buildKeypad() {
 void FrmOperativo::registerLayout() {
     layout_ = new ProportionalLayout(client_);
     // The window's controls in control order.
-    for (QWidget* control :
-         {static_cast<QWidget*>(client_->findChild<QFrame*>(QStringLiteral("Shape1"))),
-          static_cast<QWidget*>(label1_), static_cast<QWidget*>(label3_),
-          static_cast<QWidget*>(label2_), static_cast<QWidget*>(label7_),
-          static_cast<QWidget*>(frame1_), static_cast<QWidget*>(box1_)})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             shape1_, label1_, label3_, label2_, label7_, frame1_, box1_, numero0_, risultato_,
+             correzione_, esito_, numero4_})
         layout_->add(control);
-    layout_->add(client_->findChild<QLabel*>(QStringLiteral("LblNumero22_0")));
-    for (QWidget* control : {static_cast<QWidget*>(risultato_), static_cast<QWidget*>(correzione_),
-                             static_cast<QWidget*>(esito_)})
-        layout_->add(control);
-    layout_->add(client_->findChild<QLabel*>(QStringLiteral("LblNumero22_4")));
     layout_->add(cross_, ControlKind::Line);
     layout_->add(elaborazione_);
     for (const int index : {1, 0, 3, 4, 5}) layout_->add(headings_[static_cast<size_t>(index)]);
-    for (QWidget* control :
-         {operazione_, risEsatte_, risErrate_, tempoOperazione_, tempoEsercizio_})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             operazione_, risEsatte_, risErrate_, tempoOperazione_, tempoEsercizio_, fraFinito_,
+             label6_, finito_->item(0), fraAvviso_})
         layout_->add(control);
-    layout_->add(fraFinito_);
-    layout_->add(label6_);
-    layout_->add(finito_->item(0));
-    layout_->add(fraAvviso_);
     for (int option = 0; option < kAvvisoCount; ++option) layout_->add(avviso_->item(option));
     layout_->add(label4_);
     layout_->add(tastierino_);

@@ -61,6 +61,9 @@ class FrmOperativo final : public QMainWindow {
     DrillState& state_;
     OperativoModel model_;
     QWidget* client_ = nullptr;
+    QFrame* shape1_ = nullptr;
+    QLabel* numero0_ = nullptr;  // LblNumero22 index 0, decoration
+    QLabel* numero4_ = nullptr;  // LblNumero22 index 4, decoration
     QLabel* label1_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* label2_ = nullptr;
