@@ -21,7 +21,7 @@ App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
     // The registry, not the toolkit, decides when the program ends: a hidden window still counts.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     registry_.setOnUnload([this](WindowId id, QObject* window) {
-        std::erase(shownOrder_, id);
+        std::erase(activationOrder_, id);
         window->removeEventFilter(this);
         if (auto* widget = qobject_cast<QWidget*>(window)) widget->hide();
     });
@@ -82,29 +82,43 @@ QWidget* App::showWindow(WindowId id) {
     // With no window manager (Xvfb) nothing else gives the window the keyboard.
     window->raise();
     window->activateWindow();
-    std::erase(shownOrder_, id);
-    shownOrder_.push_back(id);
+    // Noted here too: a platform without a window manager may never report the activation.
+    noteActivation(id);
     return window;
+}
+
+void App::noteActivation(WindowId id) {
+    std::erase(activationOrder_, id);
+    activationOrder_.push_back(id);
 }
 
 void App::unloadWindow(WindowId id) {
     if (!registry_.isLoaded(id)) return;
-    if (id == WindowId::Inizio) registry_.unload(WindowId::Operativo);
-    registry_.unload(id);
-    bringLastShownToFront();
+    unloadOne(id);
+    bringLastActiveToFront();
 }
 
 void App::unloadAll() {
-    registry_.unloadAll();
+    // The start window goes first, taking the exercise window before it, as its close box does.
+    unloadOne(WindowId::Inizio);
+    for (int i = 0; i < kWindowCount; ++i) unloadOne(static_cast<WindowId>(i));
+}
+
+void App::unloadOne(WindowId id) {
+    const bool nested = unloading_;
+    unloading_ = true;
+    if (id == WindowId::Inizio) registry_.unload(WindowId::Operativo);
+    registry_.unload(id);
+    unloading_ = nested;
 }
 
 void App::start() {
     showWindow(WindowId::Inizio);
 }
 
-void App::bringLastShownToFront() {
-    if (shownOrder_.empty()) return;
-    auto* window = qobject_cast<QWidget*>(registry_.instance(shownOrder_.back()));
+void App::bringLastActiveToFront() {
+    if (activationOrder_.empty()) return;
+    auto* window = qobject_cast<QWidget*>(registry_.instance(activationOrder_.back()));
     if (window == nullptr || !window->isVisible()) return;
     window->raise();
     window->activateWindow();
@@ -121,6 +135,8 @@ std::optional<WindowId> App::idOf(const QObject* window) const {
 bool App::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         if (const std::optional<WindowId> id = idOf(watched)) unloadWindow(*id);
+    } else if (event->type() == QEvent::WindowActivate && !unloading_) {
+        if (const std::optional<WindowId> id = idOf(watched)) noteActivation(*id);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -58,10 +58,14 @@ class App final : public QObject {
     // window opens maximised); a window already on screen only comes to the front.
     QWidget* showWindow(WindowId id);
     // Destroys the window, never the Drill state. Unloading the start window first unloads the
-    // exercise window. The window that was shown before comes to the front again.
+    // exercise window. The window that was active just before it comes back to the front, with
+    // the keyboard.
     void unloadWindow(WindowId id);
-    // Unloads every window, one after another: the program ends.
+    // Unloads every window, one after another, the start window (with the exercise window before
+    // it) first: the program ends.
     void unloadAll();
+    // The loaded windows in the order they were last active, the most recent last.
+    const std::vector<WindowId>& activationOrder() const { return activationOrder_; }
 
     template <class Window>
     Window* window(WindowId id) const {
@@ -77,7 +81,9 @@ class App final : public QObject {
 
   private:
     void registerOwnWindows();
-    void bringLastShownToFront();
+    void noteActivation(WindowId id);
+    void unloadOne(WindowId id);
+    void bringLastActiveToFront();
     std::optional<WindowId> idOf(const QObject* window) const;
 
     DrillState state_;
@@ -85,7 +91,8 @@ class App final : public QObject {
     std::unique_ptr<RandomSource> random_;
     QuitHook onNoWindowLeft_;
     std::array<WindowShow, kWindowCount> shows_{};
-    std::vector<WindowId> shownOrder_;  // most recently shown last
+    std::vector<WindowId> activationOrder_;  // most recently active last
+    bool unloading_ = false;  // activations the platform makes while windows go are not the pupil's
     // Declared last, so the windows go before the state they use.
     WindowRegistry registry_;
 };

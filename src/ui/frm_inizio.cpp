@@ -122,6 +122,7 @@ void FrmInizio::recordLayout() {
     layout_->addPlaceless(ControlKind::Timer);     // timerTendine
     layout_->addPlaceless(ControlKind::MenuItem);  // mnuAutore
     layout_->record(client_->size());
+    layout_->setAfterApply([this] { takeCurtainFromLayout(); });
 }
 
 void FrmInizio::colourControls() {
@@ -177,7 +178,8 @@ void FrmInizio::chooseExercise(int kind, const QString& title) {
 }
 
 void FrmInizio::AvviaTendine() {
-    placeCurtain(CurtainSteps::start(static_cast<int>(pixelsToTwipsX(*this, width()))));
+    curtain_ = CurtainSteps::start(static_cast<int>(pixelsToTwipsX(*this, width())));
+    placeCurtain();
     timerTendine_.start();
 }
 
@@ -185,8 +187,9 @@ void FrmInizio::tickTendine() {
     const QColor highlight = colourOfText(app_.state().highlightColour);
     setGround(*picture1_, highlight);
     setGround(*picture2_, highlight);
-    const CurtainSteps::Tick tick = CurtainSteps::tick(curtainInTwips());
-    placeCurtain(tick.widths);
+    const CurtainSteps::Tick tick = CurtainSteps::tick(curtain_);
+    curtain_ = tick.widths;
+    placeCurtain();
     if (!tick.open) return;
     timerTendine_.stop();
     // Open for good: a later resize must not draw the curtain over the window again.
@@ -196,15 +199,17 @@ void FrmInizio::tickTendine() {
     picture2_->hide();
 }
 
-CurtainWidths FrmInizio::curtainInTwips() const {
-    return {static_cast<int>(pixelsToTwipsX(*this, picture1_->width())),
-            static_cast<int>(pixelsToTwipsX(*this, picture2_->width()))};
+// A resize stretches the panels with the window; the curtain goes on from their new widths.
+void FrmInizio::takeCurtainFromLayout() {
+    if (!timerTendine_.isActive()) return;
+    curtain_ = {static_cast<int>(pixelsToTwipsX(*this, picture1_->width())),
+                static_cast<int>(pixelsToTwipsX(*this, picture2_->width()))};
 }
 
-void FrmInizio::placeCurtain(CurtainWidths widths) {
+void FrmInizio::placeCurtain() {
     const int height = client_->height();
-    const int left = twipsToPixelsX(*this, widths.left);
-    const int right = twipsToPixelsX(*this, widths.right);
+    const int left = twipsToPixelsX(*this, curtain_.left);
+    const int right = twipsToPixelsX(*this, curtain_.right);
     picture1_->setGeometry(0, 0, left, height);
     picture2_->setGeometry(client_->width() - right, 0, right, height);
 }

@@ -63,8 +63,8 @@ class FrmInizio final : public QMainWindow {
 
     void AvviaTendine();
     void tickTendine();
-    void placeCurtain(CurtainWidths widths);
-    CurtainWidths curtainInTwips() const;
+    void placeCurtain();
+    void takeCurtainFromLayout();
 
     App& app_;
     QWidget* client_ = nullptr;
@@ -79,6 +79,9 @@ class FrmInizio final : public QMainWindow {
     QWidget* picture1_ = nullptr;
     QWidget* picture2_ = nullptr;
     QTimer timerTendine_;
+    // The panels' widths as the curtain computes them, in twips; pixels only place the widgets,
+    // so rounding never slows the curtain down.
+    CurtainWidths curtain_;
     QAction* mnuAutore_ = nullptr;
     ProportionalLayout* layout_ = nullptr;
 };

@@ -72,15 +72,6 @@ QFrame* makeFrame(QWidget* parent, const char* name) {
     return frame;
 }
 
-// A key in its design colour while enabled, greyed out while disabled, so the pupil sees which
-// keys answer.
-void setKeyTextColour(QWidget& key, const QColor& colour) {
-    setTextColour(key, colour);
-    QPalette palette = key.palette();
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
-    key.setPalette(palette);
-}
-
 // The model's handlers of one menu's events.
 struct MenuHandlers {
     FocusArea area;
@@ -158,6 +149,8 @@ FrmOperativo::~FrmOperativo() = default;
 
 void FrmOperativo::buildControls() {
     shape1_ = makeFrame(client_, "Shape1");
+    // A drawn shape, not a control: the mouse reaches the window through it.
+    shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     place(*shape1_, {90, 45, 11700, 1170});
     label1_ =
         makeLabel(client_, "Label1", designFont(QStringLiteral("Arial"), 24, true), kTitleBlue);
@@ -246,7 +239,9 @@ void FrmOperativo::buildFrames() {
     finito_ = new OptionButtonMenu(fraFinito_, {QStringLiteral("REINIZIA")}, state_);
     finito_->item(0)->setObjectName(QStringLiteral("OptFinito"));
     finito_->item(0)->setFont(keyFont);
-    setKeyTextColour(*finito_->item(0), kDarkRed);
+    // "REINIZIA" is no menu of option buttons: with the focus it keeps the window's colour.
+    finito_->setHighlightsFocus(false);
+    setTextColour(*finito_->item(0), kDarkRed);
     place(*finito_->item(0), {1500, 1050, 2610, 750});
 
     fraAvviso_ = makeFrame(client_, "fraAvviso");
@@ -258,7 +253,7 @@ void FrmOperativo::buildFrames() {
     for (int option = 0; option < kAvvisoCount; ++option) {
         avviso_->item(option)->setObjectName(QStringLiteral("optAvviso_%1").arg(option));
         avviso_->item(option)->setFont(keyFont);
-        setKeyTextColour(*avviso_->item(option), palette().color(QPalette::ButtonText));
+        setTextColour(*avviso_->item(option), palette().color(QPalette::ButtonText));
         place(*avviso_->item(option), {90, 90 + 660.0 * option, 2400, 600});
     }
     label4_ =
@@ -279,7 +274,7 @@ void FrmOperativo::buildKeypad() {
         QWidget* button = keypad_->item(key);
         button->setObjectName(QStringLiteral("Option2_%1").arg(key));
         button->setFont(keyFont);
-        setKeyTextColour(*button, kTitleBlue);
+        setTextColour(*button, kTitleBlue);
         place(*button, kKeyPlaces[static_cast<size_t>(key)]);
     }
 }
@@ -425,7 +420,10 @@ QLabel& FrmOperativo::label(const char* objectName) const {
 
 bool FrmOperativo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::MouseButtonDblClick) {
-        model_.toggleDrawnNumbers();
+        // Controls without a double click of their own pass it up to the window; only one on the
+        // window's bare surface shows or hides the drawn numbers.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (client_->childAt(at) == nullptr) model_.toggleDrawnNumbers();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

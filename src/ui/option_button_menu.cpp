@@ -7,9 +7,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace sd {
+namespace {
+
+// The caption of a key that cannot be chosen; its face keeps the menu's colour.
+const QColor kDisabledCaption{150, 150, 150};
+
+}  // namespace
 
 MenuItemButton::MenuItemButton(OptionButtonMenu& menu, int index, const QString& caption,
                                QWidget* parent)
@@ -43,6 +50,24 @@ void MenuItemButton::mouseReleaseEvent(QMouseEvent* /*event*/) {
 }
 
 void MenuItemButton::mouseMoveEvent(QMouseEvent* /*event*/) {}
+
+void MenuItemButton::setFace(const QColor& colour) {
+    if (colour == face_) return;
+    face_ = colour;
+    update();
+}
+
+void MenuItemButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect face = rect();
+    painter.fillRect(face, face_);
+    painter.setPen(face_.darker(170));
+    painter.drawRect(face.adjusted(0, 0, -1, -1));
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::ButtonText)
+                               : kDisabledCaption);
+    painter.drawText(face, Qt::AlignCenter, text());
+}
 
 void MenuItemButton::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
@@ -160,9 +185,7 @@ void OptionButtonMenu::repaintColours() {
     const QColor highlight = highlightColour();
     for (MenuItemButton* button : items_) {
         const bool lit = highlightsFocus_ && button->index() == shownFocus_;
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, lit ? highlight : normal);
-        button->setPalette(palette);
+        button->setFace(lit ? highlight : normal);
     }
 }
 

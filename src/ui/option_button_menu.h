@@ -32,13 +32,20 @@ struct MenuRoutes {
 // One item of a menu: a push button that never stays pressed and hands every key, mouse and focus
 // event to its menu. Keys never reach the toolkit's own handling, so arrow keys do not move between
 // items and nothing is typed; Tab and Shift+Tab remain the platform's focus keys.
+// Its face is one flat colour with a thin edge, drawn by the button itself: a style would paint a
+// gradient over it and the pupil would never see the menu's colours as they are.
 class MenuItemButton final : public QPushButton {
     Q_OBJECT
   public:
     MenuItemButton(OptionButtonMenu& menu, int index, const QString& caption, QWidget* parent);
     int index() const { return index_; }
 
+    QColor face() const { return face_; }
+    // Repaints the button only when the colour changes.
+    void setFace(const QColor& colour);
+
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -51,6 +58,7 @@ class MenuItemButton final : public QPushButton {
   private:
     OptionButtonMenu& menu_;
     int index_;
+    QColor face_{Qt::white};
 };
 
 // A menu of option buttons drawn as push buttons: the items, their highlight and the routing of

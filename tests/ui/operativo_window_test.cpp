@@ -1,6 +1,7 @@
 #include "banks/question.h"
 #include "exercise/operativo_fixture.h"
 #include "state/colours.h"
+#include "support/face.h"
 #include "ui/cross_overlay.h"
 #include "ui/frm_operativo.h"
 #include "ui/option_button_menu.h"
@@ -77,7 +78,7 @@ class OperativoWindow : public ::testing::Test {
         QTest::mouseClick(button, mouseButton, Qt::NoModifier, button->rect().center());
     }
 
-    QColor ground(QWidget* button) { return button->palette().color(QPalette::Button); }
+    QColor ground(QWidget* button) { return faceColour(*button); }
 
     // The frame that a click in the middle of the frames' place reaches.
     QWidget* frontFrame() {
@@ -135,6 +136,8 @@ TEST_F(OperativoWindow, TheFocusedKeyIsHighlightedAndArrowsDoNotMoveIt) {
     EXPECT_EQ(focused(), key(1));
     EXPECT_EQ(ground(key(1)), QColor(255, 229, 142));
     EXPECT_EQ(ground(key(0)), QColor(255, 240, 186));
+    // A disabled key keeps its face; only its caption greys.
+    EXPECT_EQ(ground(key(kKeyVerifica)), QColor(255, 240, 186));
     // Tab stays the platform's focus key, and the model follows it.
     type(Qt::Key_Tab);
     EXPECT_EQ(focused(), key(2));
@@ -253,8 +256,12 @@ TEST_F(OperativoWindow, ExhaustedFrameAndReinizia) {
     EXPECT_EQ(frontFrame(), &window->frame(Riquadro::Finito));
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label6"))->text(),
               QStringLiteral("DOMANDE ESAURITE"));
-    // "REINIZIA" reacts to no key.
-    QTest::keyClick(window->finito().item(0), Qt::Key_Return);
+    // "REINIZIA" is no menu: with the focus it keeps the window's colour; it reacts to no key.
+    QWidget* reinizia = window->finito().item(0);
+    reinizia->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focused(), reinizia);
+    EXPECT_EQ(ground(reinizia), QColor(255, 240, 186));
+    QTest::keyClick(reinizia, Qt::Key_Return);
     EXPECT_EQ(state.drawCount, 48);
     click(window->finito().item(0));
     EXPECT_EQ(state.drawCount, 1);
@@ -293,6 +300,14 @@ TEST_F(OperativoWindow, ADoubleClickShowsAndHidesTheDrawnNumbers) {
     EXPECT_EQ(list.text(), QStringLiteral("5 "));
     QTest::mouseDClick(&window->client(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_FALSE(list.isVisible());
+    // Controls without a double click of their own swallow it: the question, a label, a frame.
+    QTextEdit& question = window->questionBox();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{question.viewport(), &window->label("LblEsito"),
+                                         &window->frame(Riquadro::Tastierino)}) {
+        QTest::mouseDClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        EXPECT_FALSE(list.isVisible()) << control->objectName().toStdString();
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "state/drill_state.h"
 #include "ui/platform.h"
 
+#include "support/face.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -60,7 +62,7 @@ class RoutedMenu : public ::testing::Test {
         events.push_back(entry);
     }
 
-    QColor ground(int index) const { return menu->item(index)->palette().color(QPalette::Button); }
+    QColor ground(int index) const { return test::faceColour(*menu->item(index)); }
 };
 
 TEST_F(RoutedMenu, KeyDownCarriesTheVirtualCodeAndTheCharacterFollowsEvenWhenUnmapped) {

@@ -1,4 +1,5 @@
 #include "state/colours.h"
+#include "support/face.h"
 #include "support/fakes.h"
 #include "ui/app.h"
 #include "ui/drawn_controls.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -61,7 +63,7 @@ class StartWindow : public ::testing::Test {
 
     QWidget* item(int index) const { return window->menu().item(index); }
     static QWidget* focused() { return QApplication::focusWidget(); }
-    QColor ground(int index) const { return item(index)->palette().color(QPalette::Button); }
+    QColor ground(int index) const { return test::faceColour(*item(index)); }
     int highlighted() const {
         int found = -1;
         for (int i = 0; i < 3; ++i)
@@ -69,6 +71,18 @@ class StartWindow : public ::testing::Test {
         return found;
     }
     const OptionMenu& logic() const { return *window->menu().logic(); }
+
+    // The loaded windows in the order that `closing` destroys them.
+    std::vector<QObject*> destroyedOrder(const std::function<void()>& closing) {
+        std::vector<QObject*> order;
+        for (int i = 0; i < kWindowCount; ++i)
+            if (QObject* loaded = app->registry().instance(static_cast<WindowId>(i)))
+                QObject::connect(loaded, &QObject::destroyed,
+                                 [&order](QObject* gone) { order.push_back(gone); });
+        closing();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return order;
+    }
 
     // A key goes to whatever has the focus, as the platform delivers it.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -245,18 +259,50 @@ TEST_F(StartWindow, TabAndShiftTabMoveTheHighlightWithTheFocus) {
 TEST_F(StartWindow, ClosingTheStartWindowUnloadsTheExerciseWindowFirst) {
     window->AzioneMenu(0);
     ASSERT_TRUE(app->registry().isLoaded(WindowId::Operativo));
-    window->close();
+    const std::vector<QObject*> expected{app->registry().instance(WindowId::Operativo), window};
+    EXPECT_EQ(destroyedOrder([this] { window->close(); }), expected);
     EXPECT_EQ(app->registry().loadedCount(), 0);
     EXPECT_EQ(ends, 1);
 }
 
-TEST_F(StartWindow, EsciClosesEveryWindow) {
+TEST_F(StartWindow, EsciClosesEveryWindowTheExerciseWindowBeforeTheStartWindow) {
     window->AzioneMenu(0);
     window->mnuAutore().trigger();
     ASSERT_EQ(app->registry().loadedCount(), 3);
-    QTest::mousePress(item(2), Qt::LeftButton);
+    const std::vector<QObject*> expected{app->registry().instance(WindowId::Operativo), window,
+                                         app->registry().instance(WindowId::Autore)};
+    EXPECT_EQ(destroyedOrder([this] { QTest::mousePress(item(2), Qt::LeftButton); }), expected);
     EXPECT_EQ(app->registry().loadedCount(), 0);
     EXPECT_EQ(ends, 1);
+}
+
+// When a window goes, the one that was active just before it comes back with the keyboard, even
+// when another was shown after it. The pupil brings the start window forward by activating it.
+TEST_F(StartWindow, TheWindowActiveBeforeAClosedOneComesBackToTheFront) {
+    // An exercise, back to the start window, "Autore", then "C h i u d i".
+    window->AzioneMenu(0);
+    QWidget* exercise = app->window<QWidget>(WindowId::Operativo);
+    waitUntilActive(exercise);
+    window->activateWindow();
+    waitUntilActive(window);
+    window->mnuAutore().trigger();
+    auto* about = app->window<FrmAutore>(WindowId::Autore);
+    waitUntilActive(about);
+    QTest::mouseClick(&about->command1(), Qt::LeftButton);
+    waitUntilActive(window);
+    EXPECT_EQ(QApplication::activeWindow(), window);
+
+    // The exercise window closed while the about window, shown before it, is still open.
+    window->mnuAutore().trigger();
+    waitUntilActive(app->window<QWidget>(WindowId::Autore));
+    window->activateWindow();
+    waitUntilActive(window);
+    window->AzioneMenu(0);
+    waitUntilActive(exercise);
+    exercise->close();
+    waitUntilActive(window);
+    EXPECT_EQ(QApplication::activeWindow(), window);
+    EXPECT_EQ(app->activationOrder(), (std::vector<WindowId>{WindowId::Autore, WindowId::Inizio}));
 }
 
 TEST_F(StartWindow, AutoreTwiceOpensOneAboutWindowThatClosesAndComesBackAfresh) {
@@ -290,6 +336,22 @@ TEST_F(StartWindow, TheCurtainOpensFullyStopsAndStaysOpenThroughResizes) {
     window->client().resize(size);
     EXPECT_EQ(window->picture1().width(), 0);
     EXPECT_EQ(window->picture2().width(), 0);
+}
+
+TEST(StartWindowCurtain, Moves50TwipsATickWhateverThePixels) {
+    App app(std::make_unique<test::FakeClock>(), std::make_unique<test::ScriptedRandom>(), [] {});
+    auto* window = qobject_cast<FrmInizio*>(app.loadWindow(WindowId::Inizio));
+    ASSERT_NE(window, nullptr);
+    QSignalSpy ticks(&window->timerTendine(), &QTimer::timeout);
+    // 1000 pixels at 96 DPI: two halves of 7500 twips, open after 150 steps of 50 twips.
+    ASSERT_DOUBLE_EQ(window->logicalDpiX(), 96.0);
+    window->client().resize(1000, 700);
+    window->layout().apply();
+    ASSERT_EQ(window->picture1().width(), 500);
+    for (int waited = 0; window->timerTendine().isActive() && waited < 20000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_FALSE(window->timerTendine().isActive());
+    EXPECT_EQ(ticks.count(), 150);
 }
 
 TEST(StartWindowCurtain, CoversTheClientAreaAtLoadAndNarrowsInTheHighlightColour) {
