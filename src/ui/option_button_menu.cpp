@@ -24,6 +24,8 @@ MenuItemButton::MenuItemButton(OptionButtonMenu& menu, int index, const QString&
     setCheckable(false);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+    // The face covers the whole button: nothing under it needs painting when it changes.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 // None of the handlers below passes the event on to QPushButton: the button would go down, click on

@@ -189,28 +189,38 @@ dark_in() {
     -separate -evaluate-sequence max -threshold 30% -negate -precision 12 -format "%[fx:round(mean*w*h)]\n" info:
 }
 
-# highlighted PICTURE BOX...: which of the push buttons (each box "LEFT TOP WIDTH HEIGHT") wears
-# the highlight colour RGB(255,229,142) rather than the normal RGB(255,240,186). The buttons are
-# drawn with a gradient, so the test is relative: the one whose lower band, below the caption, is
-# clearly the least blue. Prints its index from 0, or -1 when none stands out.
-highlighted() {
-  local picture=$1 box crops=()
-  shift
+# band_shares PICTURE R,G,B BOX...: for each push button (box "LEFT TOP WIDTH HEIGHT"), the share
+# of exactly that colour in the band from 70 % to 85 % of its height and 10 % to 90 % of its width,
+# below the caption. Prints one share (0 to 100) a line, in the order of the boxes.
+band_shares() {
+  local picture=$1 colour=$2 box crops=()
+  shift 2
   for box in "$@"; do
     set -- $box
-    # The band from 70 % to 85 % of the height, 10 % to 90 % of the width.
     crops+=(\( mpr:p -crop "$(crop_geometry "$picture" \
       "$(($1 + $3 / 10))" "$(($2 + $4 * 7 / 10))" "$(($3 * 8 / 10))" "$(($4 * 15 / 100))")" \
       +repage \))
   done
   convert "$picture" -alpha off -write mpr:p +delete "${crops[@]}" \
-    -format "%[fx:round(255*mean.b)]\n" info: |
-    awk '{ blue[NR - 1] = $1 }
+    -fill black +opaque "rgb($colour)" -fill white -opaque "rgb($colour)" \
+    -format "%[fx:round(100*mean)]\n" info:
+}
+
+# highlighted PICTURE BOX...: which of the push buttons wears the highlight colour
+# RGB(255,229,142) on its face while every other one wears the normal RGB(255,240,186), both
+# exactly. Prints its index from 0, or -1 when the faces are not so.
+highlighted() {
+  local picture=$1
+  shift
+  paste <(band_shares "$picture" 255,229,142 "$@") <(band_shares "$picture" 255,240,186 "$@") |
+    awk '{ lit[NR - 1] = $1; plain[NR - 1] = $2 }
       END {
-        best = 0
-        for (i in blue) if (blue[i] < blue[best]) best = i
-        for (i in blue) if (i != best && blue[i] - blue[best] < 12) { print -1; exit }
-        print best }'
+        found = -1
+        for (i = 0; i < NR; i++) {
+          if (lit[i] >= 95) { if (found >= 0) { print -1; exit } found = i }
+          else if (plain[i] < 95) { print -1; exit }
+        }
+        print found }'
 }
 
 # click_design ID LEFT TOP WIDTH HEIGHT: a left click in the middle of that design box of a window
@@ -260,10 +270,15 @@ at_least() { [ "$1" -ge "$2" ]; }
 none() { [ "$1" -eq 0 ]; }
 
 # curtain_open START: the curtain's panels (highlight colour) are gone but for strips under
-# 50 twips at the edges, well under 1 % of the screen, and the normal colour fills the window.
+# 50 twips at the edges: along each edge, in a band a tenth of the screen wide, under 5 % of the
+# pixels wear it (the highlighted menu item lies between the bands). The normal colour fills the
+# window.
 curtain_open() {
-  local pixels=$((E2E_SCREEN_WIDTH * E2E_SCREEN_HEIGHT))
+  local pixels=$((E2E_SCREEN_WIDTH * E2E_SCREEN_HEIGHT)) band=$((E2E_SCREEN_WIDTH / 10))
   look "$1"
-  (($(colour_count "$shot" 255,229,142) < pixels / 100)) &&
+  convert "$shot" -crop "${band}x$E2E_SCREEN_HEIGHT+0+0" +repage "$E2E_TMP/left.png"
+  convert "$shot" -gravity east -crop "${band}x$E2E_SCREEN_HEIGHT+0+0" +repage "$E2E_TMP/right.png"
+  (($(colour_count "$E2E_TMP/left.png" 255,229,142) < band * E2E_SCREEN_HEIGHT / 20)) &&
+    (($(colour_count "$E2E_TMP/right.png" 255,229,142) < band * E2E_SCREEN_HEIGHT / 20)) &&
     (($(colour_count "$shot" 255,240,186) > pixels / 2))
 }
