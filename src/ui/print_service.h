@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+namespace sd {
+
+// What became of a document sent to the system's print service.
+enum class PrintOutcome {
+    Printed,             // the queue took it and printed it, or is still sending it
+    NoPrinter,           // no such queue, or none installed and no default one
+    ServiceUnreachable,  // the print service does not answer
+    Refused,             // the queue refused the job, or the job was stopped, aborted or cancelled
+};
+
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Refused;
+    // The print service's own words on a failure, for a log; empty when printed.
+    QString detail;
+};
+
+// Sends a PDF to a queue of the print service (CUPS; CUPS_SERVER chooses another server), titled
+// `title` in its job list. An empty `queue` is the default queue. Blocks until the job has
+// finished, or `wait` has passed while it is still on its way, which counts as printed: a job
+// that ends in failure within `wait`, or sits on a paused queue, is reported as refused and
+// cancelled so that it cannot come out later by surprise.
+PrintResult submitPdf(const QString& queue, const QString& pdfPath, const QString& title,
+                      std::chrono::milliseconds wait = std::chrono::seconds(10));
+
+// What to tell the pupil about a failure, in plain Italian; empty for Printed.
+QString printFailureMessage(PrintOutcome outcome);
+
+}  // namespace sd

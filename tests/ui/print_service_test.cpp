@@ -1,0 +1,135 @@
+#include "ui/print_service.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+// Against a private cupsd started by tests/printing/spooler.sh, never the machine's own print
+// set-up. Its queues write what they print into a file: "cattura" and the default "predefinita"
+// print, "rifiuta" refuses jobs, "ferma" is paused, "rotta" cannot open its file.
+
+namespace sd {
+namespace {
+
+std::string dir;
+
+std::string run(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+// spooler.sh COMMAND DIR ARGUMENTS.
+void spooler(const std::string& what, const std::string& arguments = {}) {
+    const std::string command = "bash " SD_SPOOLER " " + what + " " + dir + " " + arguments;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+std::string output(const std::string& queue) {
+    return dir + "/out/" + queue + ".pdf";
+}
+
+QString samplePdf() {
+    const QString path = QString::fromStdString(dir + "/sample.pdf");
+    QPdfWriter writer(path);
+    QPainter painter(&writer);
+    painter.setFont(QFont(QStringLiteral("Liberation Mono"), 12));
+    painter.drawText(QPointF(800, 1600), QStringLiteral("ATTESTATO 4 5 6"));
+    return path;
+}
+
+class PrintService : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        char pattern[] = "/tmp/sd-print-test.XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        // The spooler's filters run as the user lp, who must get through to its spool.
+        ASSERT_EQ(chmod(pattern, 0711), 0);
+        ASSERT_EQ(mkdir((dir + "/out").c_str(), 0755), 0);
+        // libcups reads it once per thread, before the first request.
+        setenv("CUPS_SERVER", (dir + "/cups.sock").c_str(), 1);
+        spooler("start", std::to_string(getpid()));
+        if (HasFatalFailure()) return;
+        for (const char* queue : {"cattura", "predefinita", "rifiuta", "ferma"})
+            spooler("queue", std::string(queue) + " " + output(queue));
+        spooler("queue", "rotta " + dir + "/missing/rotta.pdf");
+        spooler("default", "predefinita");
+        spooler("reject", "rifiuta");
+        spooler("pause", "ferma");
+        pdf = samplePdf();
+    }
+    static void TearDownTestSuite() { spooler("clean"); }
+    static inline QString pdf;
+};
+
+TEST_F(PrintService, APrintedPdfArrivesUnchangedInTheQueuesFile) {
+    struct Case {
+        QString queue;
+        const char* file;
+    };
+    for (const Case& c : {Case{QStringLiteral("cattura"), "cattura"}, Case{{}, "predefinita"}}) {
+        SCOPED_TRACE(c.file);
+        const PrintResult result = submitPdf(c.queue, pdf, QStringLiteral("Attestato"));
+        ASSERT_EQ(result.outcome, PrintOutcome::Printed) << result.detail.toStdString();
+        EXPECT_TRUE(result.detail.isEmpty());
+        QFile sent(pdf), printed(QString::fromStdString(output(c.file)));
+        ASSERT_TRUE(sent.open(QIODevice::ReadOnly) && printed.open(QIODevice::ReadOnly));
+        EXPECT_EQ(printed.readAll(), sent.readAll());
+        EXPECT_NE(run("pdftotext -fixed 7.2 " + output(c.file) + " -").find("ATTESTATO 4 5 6"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(PrintService, AJobThatCannotPrintIsAFailureAndLeavesNothingQueued) {
+    struct Case {
+        const char* queue;
+        PrintOutcome outcome;
+    };
+    for (const Case& c : {Case{"rifiuta", PrintOutcome::Refused},
+                          {"ferma", PrintOutcome::Refused},
+                          {"rotta", PrintOutcome::Refused},
+                          {"nessuna", PrintOutcome::NoPrinter}}) {
+        SCOPED_TRACE(c.queue);
+        const PrintResult result = submitPdf(QString::fromLatin1(c.queue), pdf, {});
+        EXPECT_EQ(result.outcome, c.outcome) << result.detail.toStdString();
+        EXPECT_FALSE(result.detail.isEmpty());
+        EXPECT_EQ(run(std::string("lpstat -o ") + c.queue + " 2>/dev/null"), "");
+    }
+}
+
+TEST_F(PrintService, AStoppedServiceIsUnreachableEvenForTheDefaultQueue) {
+    spooler("stop");
+    for (const QString& queue : {QStringLiteral("cattura"), QString()}) {
+        const PrintResult result = submitPdf(queue, pdf, {});
+        EXPECT_EQ(result.outcome, PrintOutcome::ServiceUnreachable) << result.detail.toStdString();
+    }
+    spooler("start");
+}
+
+TEST(PrintFailureMessage, EachFailureHasItsOwnMessage) {
+    EXPECT_TRUE(printFailureMessage(PrintOutcome::Printed).isEmpty());
+    const QString noPrinter = printFailureMessage(PrintOutcome::NoPrinter);
+    const QString unreachable = printFailureMessage(PrintOutcome::ServiceUnreachable);
+    const QString refused = printFailureMessage(PrintOutcome::Refused);
+    for (const QString& text : {noPrinter, unreachable, refused}) EXPECT_FALSE(text.isEmpty());
+    EXPECT_NE(noPrinter, unreachable);
+    EXPECT_NE(noPrinter, refused);
+    EXPECT_NE(unreachable, refused);
+}
+
+}  // namespace
+}  // namespace sd
