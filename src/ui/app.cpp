@@ -2,8 +2,12 @@
 
 #include "ui/frm_autore.h"
 #include "ui/frm_inizio.h"
+#include "ui/frm_scelta_stampante.h"
+#include "ui/frm_stampa_esercizio.h"
+#include "ui/page_printer.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QScreen>
 
@@ -45,6 +49,20 @@ void App::registerOwnWindows() {
     registerWindow(
         WindowId::Autore, [this] { return std::make_unique<FrmAutore>(*this); },
         WindowShow::Normal);
+    registerWindow(
+        WindowId::StampaEsercizio, [this] { return std::make_unique<FrmStampaEsercizio>(*this); },
+        WindowShow::Maximised);
+    registerWindow(
+        WindowId::SceltaStampante, [this] { return std::make_unique<FrmSceltaStampante>(*this); },
+        WindowShow::Normal);
+}
+
+PrinterModel& App::printers() {
+    // With none known yet, the service is asked again: a printer may have been installed, or
+    // the service started, since. The model stays one object, which the printer window holds.
+    if (!printers_) printers_ = std::make_unique<PrinterModel>();
+    if (printers_->installed().empty()) *printers_ = PrinterModel(installedPrinters());
+    return *printers_;
 }
 
 void App::registerWindow(WindowId id, WindowFactory factory, WindowShow show) {
@@ -87,6 +105,14 @@ QWidget* App::showWindow(WindowId id) {
     return window;
 }
 
+void App::showModal(WindowId id) {
+    auto* dialog = qobject_cast<QDialog*>(loadWindow(id));
+    if (dialog == nullptr) return;
+    noteActivation(id);
+    dialog->exec();
+    bringLastActiveToFront();
+}
+
 void App::noteActivation(WindowId id) {
     std::erase(activationOrder_, id);
     activationOrder_.push_back(id);
@@ -116,12 +142,16 @@ void App::start() {
     showWindow(WindowId::Inizio);
 }
 
+// The last active window still on screen: a window hidden but loaded (the printer window) is
+// passed over.
 void App::bringLastActiveToFront() {
-    if (activationOrder_.empty()) return;
-    auto* window = qobject_cast<QWidget*>(registry_.instance(activationOrder_.back()));
-    if (window == nullptr || !window->isVisible()) return;
-    window->raise();
-    window->activateWindow();
+    for (auto id = activationOrder_.rbegin(); id != activationOrder_.rend(); ++id) {
+        auto* window = qobject_cast<QWidget*>(registry_.instance(*id));
+        if (window == nullptr || !window->isVisible()) continue;
+        window->raise();
+        window->activateWindow();
+        return;
+    }
 }
 
 std::optional<WindowId> App::idOf(const QObject* window) const {

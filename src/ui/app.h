@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/printer_model.h"
 #include "state/clock.h"
 #include "state/drill_state.h"
 #include "state/window_registry.h"
@@ -46,6 +47,10 @@ class App final : public QObject {
     Clock& clock() { return *clock_; }
     RandomSource& random() { return *random_; }
     WindowRegistry& registry() { return registry_; }
+    // The installed printers and the program's current printer, which every printout uses:
+    // asked of the print service the first time a window needs them, not at start, and again
+    // for as long as it knows none.
+    PrinterModel& printers();
 
     // Sets (or replaces) the factory of a window and how it first shows; an empty factory
     // leaves the window unloadable.
@@ -57,6 +62,8 @@ class App final : public QObject {
     // Loads the window if needed and shows it without blocking the others (maximised where the
     // window opens maximised); a window already on screen only comes to the front.
     QWidget* showWindow(WindowId id);
+    // Loads the window if needed and shows it modally: returns once it is hidden or unloaded.
+    void showModal(WindowId id);
     // Destroys the window, never the Drill state. Unloading the start window first unloads the
     // exercise window. The window that was active just before it comes back to the front, with
     // the keyboard.
@@ -90,6 +97,7 @@ class App final : public QObject {
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<RandomSource> random_;
     QuitHook onNoWindowLeft_;
+    std::unique_ptr<PrinterModel> printers_;
     std::array<WindowShow, kWindowCount> shows_{};
     std::vector<WindowId> activationOrder_;  // most recently active last
     bool unloading_ = false;  // activations the platform makes while windows go are not the pupil's

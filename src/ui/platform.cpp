@@ -11,6 +11,11 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("DejaVu Sans")});
+    // The sheet's typewriter faces, drawn with their metric-compatible stand-ins.
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
+    QFont::insertSubstitutions(QStringLiteral("Courier"), {QStringLiteral("Nimbus Mono PS"),
+                                                           QStringLiteral("Liberation Mono")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }

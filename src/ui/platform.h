@@ -15,7 +15,8 @@ class QWidget;
 namespace sd {
 
 // Maps the design faces onto installed ones where they are missing: Arial onto Liberation Sans
-// (same metrics), MS Sans Serif onto a plain sans-serif. Run once before any window is built.
+// and Courier New onto Liberation Mono (same metrics), Courier onto a typewriter face, MS Sans
+// Serif onto a plain sans-serif. Run once before any window is built.
 void installFontSubstitutes();
 
 // A font of the design: face, size in points (fractions allowed) and weight.

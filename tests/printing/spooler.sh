@@ -13,6 +13,8 @@
 #   spooler.sh queue DIR NAME OUT.pdf  adds a queue printing into OUT.pdf
 #   spooler.sh default DIR NAME        makes NAME the default queue
 #   spooler.sh reject DIR NAME         makes NAME refuse new jobs
+#   spooler.sh accept DIR NAME         makes NAME take jobs again
+#   spooler.sh remove DIR NAME         removes the queue NAME
 #   spooler.sh pause DIR NAME          makes NAME keep its jobs instead of printing them
 #   spooler.sh stop DIR                stops cupsd, keeping its queues for another start
 #   spooler.sh clean DIR               stops it and removes DIR
@@ -167,6 +169,10 @@ spooler_default() { lpadmin -d "$1"; }
 
 spooler_reject() { cupsreject "$1"; }
 
+spooler_accept() { cupsaccept "$1"; }
+
+spooler_remove_queue() { lpadmin -x "$1"; }
+
 spooler_pause() { cupsdisable "$1"; }
 
 # spooler_wait_idle [SECONDS]: waits until no job is left unfinished on any queue.
@@ -190,6 +196,8 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   queue) spooler_add_queue "$3" "$4" ;;
   default) spooler_default "$3" ;;
   reject) spooler_reject "$3" ;;
+  accept) spooler_accept "$3" ;;
+  remove) spooler_remove_queue "$3" ;;
   pause) spooler_pause "$3" ;;
   stop) spooler_stop ;;
   clean) spooler_clean ;;

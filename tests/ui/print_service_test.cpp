@@ -1,16 +1,13 @@
 #include "ui/print_service.h"
 
+#include "support/spooler.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 // Against a private cupsd started by tests/printing/spooler.sh, never the machine's own print
@@ -20,30 +17,20 @@
 namespace sd {
 namespace {
 
-std::string dir;
+using test::run;
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+test::PrivateSpooler spool;
 
-// spooler.sh COMMAND DIR ARGUMENTS.
 void spooler(const std::string& what, const std::string& arguments = {}) {
-    const std::string command = "bash " SD_SPOOLER " " + what + " " + dir + " " + arguments;
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    spool.command(what, arguments);
 }
 
 std::string output(const std::string& queue) {
-    return dir + "/out/" + queue + ".pdf";
+    return spool.output(queue);
 }
 
 QString samplePdf() {
-    const QString path = QString::fromStdString(dir + "/sample.pdf");
+    const QString path = QString::fromStdString(spool.dir() + "/sample.pdf");
     QPdfWriter writer(path);
     QPainter painter(&writer);
     painter.setFont(QFont(QStringLiteral("Liberation Mono"), 12));
@@ -54,19 +41,11 @@ QString samplePdf() {
 class PrintService : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        char pattern[] = "/tmp/sd-print-test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        // The spooler's filters run as the user lp, who must get through to its spool.
-        ASSERT_EQ(chmod(pattern, 0711), 0);
-        ASSERT_EQ(mkdir((dir + "/out").c_str(), 0755), 0);
-        // libcups reads it once per thread, before the first request.
-        setenv("CUPS_SERVER", (dir + "/cups.sock").c_str(), 1);
-        spooler("start", std::to_string(getpid()));
+        spool.start();
         if (HasFatalFailure()) return;
         for (const char* queue : {"cattura", "predefinita", "rifiuta", "ferma"})
-            spooler("queue", std::string(queue) + " " + output(queue));
-        spooler("queue", "rotta " + dir + "/missing/rotta.pdf");
+            spool.addQueue(queue);
+        spool.addQueue("rotta", spool.dir() + "/missing/rotta.pdf");
         spooler("default", "predefinita");
         spooler("reject", "rifiuta");
         spooler("pause", "ferma");

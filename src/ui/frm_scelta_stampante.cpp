@@ -1,0 +1,68 @@
+#include "ui/frm_scelta_stampante.h"
+
+#include "ui/app.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace sd {
+namespace {
+
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+// The texts keep their line break as CR LF; a label breaks the line at the LF alone.
+QString onScreen(QString text) {
+    return text.remove(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
+    : QDialog(parent), choice_(app.printers()) {
+    setWindowTitle(QStringLiteral("Form1"));
+    setGround(*this, QColor(255, 255, 192));
+
+    label1_ = plainLabel(this, onScreen(choice_.label1()));
+    label2_ = plainLabel(this);
+    for (QLabel* label : {label1_, label2_}) {
+        label->setFont(designFont(kSansSerif, 9.75, true));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    placeTwips(*label1_, 432, 168, 1716, 1524);
+    placeTwips(*label2_, 3276, 120, 1704, 1452);
+
+    combo1_ = new QComboBox(this);
+    combo1_->setFont(designFont(kSansSerif, 9.75, true));
+    combo1_->addItems(choice_.entries());
+    placeTwips(*combo1_, 612, 2400, 4632, 0);
+    combo1_->resize(combo1_->width(), combo1_->sizeHint().height());
+    {
+        // The window's own selection of the first printer is no choice of the pupil's.
+        const QSignalBlocker quiet(combo1_);
+        combo1_->setCurrentIndex(choice_.initialSelection().value_or(-1));
+    }
+    connect(combo1_, &QComboBox::activated, this, &FrmSceltaStampante::chosen);
+
+    command2_ = new QPushButton(QStringLiteral("C H I U D I"), this);
+    command2_->setFont(designFont(kSansSerif, 13.5, true));
+    command2_->setAutoDefault(false);
+    setGround(*command2_, QColor(255, 255, 128));
+    placeTwips(*command2_, 1128, 4188, 3168, 648);
+    connect(command2_, &QPushButton::clicked, this, &QDialog::hide);
+
+    setFixedSize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
+}
+
+FrmSceltaStampante::~FrmSceltaStampante() = default;
+
+void FrmSceltaStampante::chosen(int index) {
+    choice_.selectionMade(combo1_->itemText(index));
+    label2_->setText(onScreen(choice_.label2()));
+}
+
+}  // namespace sd

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "printing/printer_choice.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace sd {
+
+class App;
+
+// The printer window frmSceltaStampante: the installed printers in a list, as they were when the
+// window was created; a choice makes that printer the program's current one. "C H I U D I" only
+// hides the window, so a later opening shows it as it was left; its close box destroys it.
+class FrmSceltaStampante final : public QDialog {
+    Q_OBJECT
+  public:
+    // Design client area, in twips.
+    static constexpr int kDesignWidth = 6060;
+    static constexpr int kDesignHeight = 5460;
+
+    explicit FrmSceltaStampante(App& app, QWidget* parent = nullptr);
+    ~FrmSceltaStampante() override;
+
+    // Controls, for the window's tests.
+    QLabel& label1() const { return *label1_; }
+    QLabel& label2() const { return *label2_; }
+    QComboBox& combo1() const { return *combo1_; }
+    QPushButton& command2() const { return *command2_; }
+
+  private:
+    void chosen(int index);
+
+    PrinterChoice choice_;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+}  // namespace sd

@@ -1,0 +1,175 @@
+#include "ui/frm_stampa_esercizio.h"
+
+#include "printing/exercise_sheet.h"
+#include "printing/font_names.h"
+#include "state/drill_state.h"
+#include "ui/app.h"
+#include "ui/message_box.h"
+#include "ui/option_button_menu.h"
+#include "ui/page_printer.h"
+#include "ui/platform.h"
+#include "ui/proportional_layout.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace sd {
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QColor kWindowColour{128, 255, 255};
+const QColor kLabelColour{192, 255, 255};
+
+constexpr int kItemEsci = 0;
+constexpr int kItemNome = 1;
+constexpr int kItemStampa = 2;
+constexpr int kItemAttestato = 3;
+
+const OptionMenu::KeyMap kPrintKeys{
+    {vk::kDigit0 + 1, kItemEsci},      {vk::kPad0 + 0, kItemEsci},
+    {vk::kDigit0 + 2, kItemNome},      {vk::kPad0 + 1, kItemNome},
+    {vk::kDigit0 + 3, kItemStampa},    {vk::kPad0 + 2, kItemStampa},
+    {vk::kDigit0 + 4, kItemAttestato}, {vk::kPad0 + 3, kItemAttestato},
+};
+
+// Tops of LblOp 1 to 20; labels 1 to 10 stand at left 45, labels 11 to 20 at left 75.
+constexpr std::array<int, kPreviewLabels> kPreviewTops{
+    600,  870,  1140, 1410, 1680, 1950, 2220, 2505, 2775, 3045,
+    3480, 3750, 4020, 4290, 4560, 4830, 5100, 5370, 5640, 5925,
+};
+
+// Labels 1 to 4 and 11 to 14 are drawn in Courier 12 pt, the others in the window's 9.75 pt.
+double previewPoints(int label) {
+    const int inBlock = (label - 1) % 10;
+    return inBlock < 4 ? 12.0 : 9.75;
+}
+
+}  // namespace
+
+FrmStampaEsercizio::FrmStampaEsercizio(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    setWindowTitle(QStringLiteral("FINESTRA DI STAMPA "));
+    setFont(designFont(kCourier, 9.75));
+    buildControls();
+    recordLayout();
+    showExercise();
+}
+
+FrmStampaEsercizio::~FrmStampaEsercizio() = default;
+
+void FrmStampaEsercizio::buildControls() {
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    setGround(*this, kWindowColour);
+    setGround(*client_, kWindowColour);
+    mnuScegli_ = menuBar()->addAction(QStringLiteral("Scegli la stampante"));
+    connect(mnuScegli_, &QAction::triggered, this,
+            [this] { app_.showModal(WindowId::SceltaStampante); });
+
+    label5_ = plainLabel(client_, QStringLiteral("E S E R C I Z I   E S E G U I T I "));
+    label5_->setFont(designFont(kArial, 15.75, true));
+    label5_->setAlignment(Qt::AlignCenter);
+    setTextColour(*label5_, QColor(192, 0, 0));
+    placeTwips(*label5_, 90, 120, 11565, 555);
+
+    for (int label = 1; label <= kPreviewLabels; ++label) {
+        QLabel* line = plainLabel(client_);
+        line->setObjectName(QStringLiteral("LblOp_%1").arg(label));
+        line->setFont(designFont(kCourier, previewPoints(label)));
+        setGround(*line, kLabelColour);
+        setTextColour(*line, QColor(128, 0, 0));
+        const int left = label <= 10 ? 45 : 75;
+        placeTwips(*line, left, kPreviewTops.at(static_cast<size_t>(label - 1)), 7845, 285);
+        lblOp_.at(static_cast<size_t>(label - 1)) = line;
+    }
+
+    for (QLabel** time : {&label1_, &label2_}) {
+        *time = plainLabel(client_);
+        (*time)->setFont(designFont(kArial, 8.25, true));
+        setGround(**time, kLabelColour);
+    }
+    placeTwips(*label1_, 8310, 1110, 2625, 525);
+    placeTwips(*label2_, 8310, 2385, 2625, 525);
+    buildMenu();
+
+    client_->resize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
+    resize(client_->width(), client_->height() + menuBar()->sizeHint().height());
+}
+
+void FrmStampaEsercizio::buildMenu() {
+    option1_ =
+        new OptionButtonMenu(client_,
+                             {QStringLiteral("ESCI"), QStringLiteral("SCRIVI IL NOME"),
+                              QStringLiteral("STAMPA ESERCIZIO"), QStringLiteral("ATTESTATO")},
+                             app_.state());
+    option1_->useCommonRules(kPrintKeys, [this](int index) { AzioneMenu(index); });
+    const std::array<int, 4> lefts{180, 3030, 5865, 8760};
+    for (int i = 0; i < option1_->count(); ++i) {
+        QWidget& item = *option1_->item(i);
+        item.setFont(designFont(kArial, 11.25, true));
+        placeTwips(item, lefts.at(static_cast<size_t>(i)), 7200, 2800, 720);
+    }
+    option1_->logic()->setFocus(kItemEsci);
+    option1_->showFocus(kItemEsci);
+}
+
+void FrmStampaEsercizio::recordLayout() {
+    layout_ = new ProportionalLayout(client_);
+    layout_->add(label5_);
+    for (QLabel* line : lblOp_) layout_->add(line);
+    layout_->add(label1_);
+    layout_->add(label2_);
+    for (int i = 0; i < option1_->count(); ++i) layout_->add(option1_->item(i));
+    layout_->addPlaceless(ControlKind::MenuItem);  // mnuScegli
+    layout_->record(client_->size());
+}
+
+// What the window shows is the Drill state as it stands now; it is not refreshed later.
+void FrmStampaEsercizio::showExercise() {
+    sheetFont_ = chooseSheetFont(printerFontNames(systemFontFamilies()));
+    if (!sheetFont_) showMessage(this, kNoCourierMessage);
+    const DrillState& state = app_.state();
+    const std::optional<PreviewFont> font = previewFont(sheetFont_);
+    for (int label = 1; label <= sheetLineCount(state); ++label) {
+        QLabel& line = lblOp(label);
+        if (font) line.setFont(designFont(font->family, font->points, font->bold));
+        line.setText(previewLine(state, label));
+    }
+    label1_->setText(timeLabelText(state.exerciseTimes[1]));
+    label2_->setText(timeLabelText(state.exerciseTimes[2]));
+}
+
+void FrmStampaEsercizio::AzioneMenu(int index) {
+    switch (index) {
+        case kItemEsci:
+            for (int slot = 1; slot <= 3; ++slot)
+                app_.state().exerciseTimes[static_cast<size_t>(slot)].clear();
+            app_.unloadWindow(WindowId::StampaEsercizio);
+            break;
+        case kItemStampa:
+            printSheet();
+            break;
+        case kItemNome:       // the name window is not part of the program yet
+        case kItemAttestato:  // nor is the certificate window
+        default:
+            break;
+    }
+}
+
+void FrmStampaEsercizio::printSheet() {
+    const SheetPrint job = printExerciseSheet(app_.state(), printerFontNames(systemFontFamilies()));
+    if (!job.message.isEmpty()) {
+        showMessage(this, job.message);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintResult result =
+        printDocument(job.sheet, app_.printers().currentName(), QStringLiteral("Esercizio"));
+    QApplication::restoreOverrideCursor();
+    if (result.outcome != PrintOutcome::Printed)
+        showMessage(this, printFailureMessage(result.outcome));
+}
+
+}  // namespace sd

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "printing/exercise_sheet.h"
+#include "printing/printer_model.h"
+#include "ui/print_service.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class QPainter;
+
+namespace sd {
+
+// The printers of the system's print service, in its order, the default one marked.
+std::vector<InstalledPrinter> installedPrinters();
+
+// The font families of the system (fontconfig), which stand for the printer's fonts.
+QStringList systemFontFamilies();
+
+// Replays page operations on a painter whose origin is the top-left corner of the printable
+// area: positions in twips, turned into the device's pixels; a text's top-left corner at its
+// position. Printer font names are drawn with the system family that stands for them. The
+// document starts in regular weight. A text too long for the printable area's width is drawn
+// in a font just small enough to fit, never cut at the edge.
+void paintPage(const PageOps& ops, QPainter& painter);
+
+// Prints the operations as one whole document on the queue: one page, started and ended here,
+// laid out as the queue's own page and handed to the print service. An empty queue is no
+// printer at all.
+PrintResult printDocument(const PageOps& ops, const QString& queue, const QString& title);
+
+}  // namespace sd

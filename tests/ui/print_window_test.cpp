@@ -1,0 +1,268 @@
+#include "printing/exercise_sheet.h"
+#include "state/colours.h"
+#include "support/face.h"
+#include "support/fakes.h"
+#include "support/printed_page.h"
+#include "support/spooler.h"
+#include "ui/app.h"
+#include "ui/frm_scelta_stampante.h"
+#include "ui/frm_stampa_esercizio.h"
+#include "ui/option_button_menu.h"
+#include "ui/print_service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The print window and the printer window, printing through a private cupsd of the test's own:
+// its default queue "prima" and a second queue "seconda" write what they print into files.
+
+namespace sd {
+namespace {
+
+test::PrivateSpooler spool;
+
+// A record line as the exercise window writes it: the question filled to 70 characters, the
+// answer right-aligned, its mark, the correction column and the seconds.
+QString recordLine(int i) {
+    return QStringLiteral("Domanda numero %1 del foglio?").arg(i).leftJustified(70) +
+           QStringLiteral("   100* 1.000  s. %1").arg(i);
+}
+
+// Runs `action`, which may put up a modal message box; acknowledges the box with Enter and
+// returns its text (empty when none came up).
+QString messageDuring(const std::function<void()>& action) {
+    QString text;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    look.start(10);
+    action();
+    return text;
+}
+
+class PrintWindow : public ::testing::Test {
+  protected:
+    std::unique_ptr<App> app;
+    static void SetUpTestSuite() {
+        spool.start();
+        if (HasFatalFailure()) return;
+        spool.addQueue("prima");
+        spool.addQueue("seconda");
+        spool.command("default", "prima");
+    }
+    static void TearDownTestSuite() { spool.command("clean"); }
+
+    void SetUp() override {
+        for (const char* queue : {"prima", "seconda"}) std::remove(spool.output(queue).c_str());
+        app = std::make_unique<App>(std::make_unique<test::FakeClock>(),
+                                    std::make_unique<test::ScriptedRandom>(), [] {});
+        ImpostaColori(app->state());
+        answered(10);
+    }
+    void TearDown() override { app.reset(); }
+
+    void answered(int questions) {
+        DrillState& state = app->state();
+        state.questionsAsked = static_cast<int16_t>(questions);
+        for (int i = 1; i <= 10; ++i) state.exerciseRecord[static_cast<size_t>(i)] = recordLine(i);
+        state.exerciseTimes[1] = QStringLiteral("57");
+        state.exerciseTimes[2].clear();
+    }
+    FrmStampaEsercizio* open() {
+        auto* window =
+            qobject_cast<FrmStampaEsercizio*>(app->showWindow(WindowId::StampaEsercizio));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        QApplication::processEvents();
+        return window;
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    // The first line printed on the queue, or nothing.
+    static QString printed(const std::string& queue) {
+        const std::vector<test::PrintedLine> lines = test::printedLines(spool.output(queue));
+        return lines.empty() ? QString() : lines.front().text;
+    }
+};
+
+TEST_F(PrintWindow, ShowsTheRecordLinesAndTheTimesAsTheyStoodWhenItOpened) {
+    FrmStampaEsercizio* window = open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("FINESTRA DI STAMPA "));
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->label5().text(), QStringLiteral("E S E R C I Z I   E S E G U I T I "));
+    EXPECT_EQ(window->mnuScegli().text(), QStringLiteral("Scegli la stampante"));
+    for (int label = 1; label <= kPreviewLabels; ++label)
+        EXPECT_EQ(window->lblOp(label).text(), label <= 10 ? recordLine(label) : QString())
+            << label;
+    // Debian's Liberation Mono stands for Courier New.
+    ASSERT_EQ(window->sheetFont(), kCourierNew);
+    EXPECT_EQ(window->lblOp(1).font().family(), kCourierNew);
+    EXPECT_DOUBLE_EQ(window->lblOp(1).font().pointSizeF(), 9.0);
+    EXPECT_TRUE(window->lblOp(1).font().bold());
+    EXPECT_EQ(window->label1().text(), QStringLiteral("Tempo totale:    57   secondi"));
+    EXPECT_EQ(window->label2().text(), QStringLiteral("Tempo totale:       secondi"));
+    EXPECT_EQ(test::faceColour(*window->menu().item(0)), QColor(255, 229, 142));
+    EXPECT_EQ(test::faceColour(*window->menu().item(2)), QColor(255, 240, 186));
+
+    // Not refreshed when shown again.
+    app->state().exerciseTimes[1] = QStringLiteral("99");
+    app->showWindow(WindowId::StampaEsercizio);
+    EXPECT_EQ(window->label1().text(), QStringLiteral("Tempo totale:    57   secondi"));
+}
+
+TEST_F(PrintWindow, DigitsOfBothRowsMoveTheFocusAndTooFewQuestionsPrintNothing) {
+    answered(9);
+    FrmStampaEsercizio* window = open();
+    const std::vector<std::pair<Qt::KeyboardModifiers, std::array<Qt::Key, 4>>> rows{
+        {Qt::NoModifier, {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4}},
+        {Qt::KeypadModifier, {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3}}};
+    for (const auto& [modifier, keys] : rows)
+        for (int item = 3; item >= 0; --item) {
+            QTest::keyClick(focused(), keys.at(static_cast<size_t>(item)), modifier);
+            EXPECT_EQ(focused(), window->menu().item(item)) << item;
+        }
+    QTest::keyClick(focused(), Qt::Key_3);
+    EXPECT_EQ(messageDuring([] { QTest::keyClick(focused(), Qt::Key_Return); }),
+              QStringLiteral("Esegui almeno 10 operazioni. "));
+    EXPECT_EQ(messageDuring([&] { QTest::mousePress(window->menu().item(2), Qt::LeftButton); }),
+              QStringLiteral("Esegui almeno 10 operazioni. "));
+    EXPECT_TRUE(printed("prima").isEmpty());
+}
+
+TEST_F(PrintWindow, EsciEmptiesTheTimesAndTheNextOpeningShowsNoNumber) {
+    app->state().exerciseTimes[3] = QStringLiteral("12");
+    QTest::mousePress(open()->menu().item(0), Qt::LeftButton);
+    EXPECT_FALSE(app->registry().isLoaded(WindowId::StampaEsercizio));
+    for (size_t slot = 1; slot <= 3; ++slot)
+        EXPECT_TRUE(app->state().exerciseTimes[slot].isEmpty());
+    EXPECT_EQ(open()->label1().text(), QStringLiteral("Tempo totale:       secondi"));
+}
+
+// The sheet read back from the printed PDF: every line, with its runs of blanks, at its place,
+// whole on the page.
+TEST_F(PrintWindow, PrintsTheSheetOnOnePageLineByLineAtItsPlaces) {
+    FrmStampaEsercizio* window = open();
+    QTest::keyClick(focused(), Qt::Key_3);
+    EXPECT_EQ(messageDuring([] { QTest::keyClick(focused(), Qt::Key_Return); }), QString());
+    EXPECT_EQ(test::run("pdfinfo " + spool.output("prima") + " | awk '/^Pages:/ {print $2}'"),
+              "1\n");
+    const std::vector<test::PrintedLine> lines = test::printedLines(spool.output("prima"));
+    std::vector<std::pair<int, QString>> expected{{1000, QStringLiteral("SCUOLA ELEMENTARE DI")}};
+    for (int i = 1; i <= 10; ++i) expected.emplace_back(2000 + 400 * (i - 1), recordLine(i));
+    expected.emplace_back(11000, QStringLiteral("Eser. n.1: Tempo tot. 57 secondi"));
+    expected.emplace_back(11400, QStringLiteral("Eser. n.2: Tempo tot.  secondi"));
+    ASSERT_EQ(lines.size(), expected.size());
+    // Positions count from the printable area's corner, wherever the page's margins put it.
+    const double left = lines[0].x - 50;
+    const double top = lines[0].y - 50;
+    const double pageWidth = 595;  // A4, in points
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].text, expected[i].second) << i;
+        EXPECT_NEAR(lines[i].x - left, 50, 0.5) << i;
+        EXPECT_NEAR(lines[i].y - top, expected[i].first / 20.0, 0.5) << i;
+        EXPECT_LE(lines[i].x + lines[i].pitch * lines[i].text.size(), pageWidth - left) << i;
+    }
+    EXPECT_NEAR(lines[0].pitch, 18 * 0.6, 0.01);  // 18-point Courier New
+    EXPECT_NEAR(lines[11].pitch, 12 * 0.6, 0.01);
+    EXPECT_TRUE(app->registry().isLoaded(WindowId::StampaEsercizio));
+    EXPECT_EQ(window, app->window<FrmStampaEsercizio>(WindowId::StampaEsercizio));
+}
+
+TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
+    FrmStampaEsercizio* window = open();
+    FrmSceltaStampante* chooser = nullptr;
+    QTimer::singleShot(0, [&] {
+        chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_TRUE(chooser->isModal());
+        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Form1"));
+        EXPECT_EQ(chooser->combo1().count(), 2);
+        EXPECT_EQ(chooser->combo1().currentText(), QStringLiteral("prima"));
+        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
+        EXPECT_TRUE(chooser->label2().text().isEmpty());
+        QTest::keyClick(&chooser->combo1(), Qt::Key_Down);
+        EXPECT_EQ(chooser->label2().text(), QStringLiteral("La stampante scelta è \nseconda"));
+        QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
+    });
+    window->mnuScegli().trigger();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(app->printers().currentName(), QStringLiteral("seconda"));
+
+    window->AzioneMenu(2);
+    EXPECT_TRUE(printed("prima").isEmpty());
+    EXPECT_EQ(printed("seconda"), QStringLiteral("SCUOLA ELEMENTARE DI"));
+
+    // Shown again as it was left; its close box destroys it and the next opening starts afresh.
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(app->window<FrmSceltaStampante>(WindowId::SceltaStampante), chooser);
+        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
+        chooser->close();
+    });
+    window->mnuScegli().trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(app->registry().isLoaded(WindowId::SceltaStampante));
+    QTimer::singleShot(0, [&] {
+        chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nseconda"));
+        EXPECT_TRUE(chooser->label2().text().isEmpty());
+        chooser->hide();
+    });
+    window->mnuScegli().trigger();
+}
+
+// Whatever goes wrong, the pupil is told in a message box, nothing is lost, and printing again on
+// a printer that works comes out.
+TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
+    FrmStampaEsercizio* window = open();
+    const auto print = [&] { return messageDuring([&] { window->AzioneMenu(2); }); };
+    spool.command("reject", "prima");
+    EXPECT_EQ(print(), printFailureMessage(PrintOutcome::Refused));
+    spool.command("stop");
+    EXPECT_EQ(print(), printFailureMessage(PrintOutcome::ServiceUnreachable));
+    spool.command("start");
+    app->printers().select(QStringLiteral("seconda"));
+    EXPECT_EQ(print(), QString());
+    EXPECT_EQ(printed("seconda"), QStringLiteral("SCUOLA ELEMENTARE DI"));
+    EXPECT_EQ(app->state().questionsAsked, 10);
+    EXPECT_TRUE(window->isVisible());
+    spool.command("accept", "prima");
+
+    // A program whose print service knows no printer at all.
+    for (const char* queue : {"prima", "seconda"}) spool.command("remove", queue);
+    app = std::make_unique<App>(std::make_unique<test::FakeClock>(),
+                                std::make_unique<test::ScriptedRandom>(), [] {});
+    answered(10);
+    window = open();
+    EXPECT_EQ(print(), printFailureMessage(PrintOutcome::NoPrinter));
+    EXPECT_TRUE(window->isVisible());
+    for (const char* queue : {"prima", "seconda"}) spool.addQueue(queue);
+    spool.command("default", "prima");
+}
+
+// Run with a font set-up of its own that has no Courier face nor any stand-in for one.
+TEST(PrintWindowWithoutCourier, SaysSoWhenItOpensAndAtEveryPrinting) {
+    if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) GTEST_SKIP() << "needs its own fonts";
+    App app(std::make_unique<test::FakeClock>(), std::make_unique<test::ScriptedRandom>(), [] {});
+    app.state().questionsAsked = 10;
+    FrmStampaEsercizio* window = nullptr;
+    EXPECT_EQ(messageDuring([&] {
+                  window =
+                      qobject_cast<FrmStampaEsercizio*>(app.showWindow(WindowId::StampaEsercizio));
+              }),
+              kNoCourierMessage);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->sheetFont().has_value());
+    EXPECT_EQ(messageDuring([&] { window->AzioneMenu(2); }), kNoCourierMessage);
+}
+
+}  // namespace
+}  // namespace sd
