@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End to end, from the start window to a printed exercise sheet, once by keyboard alone and once
+# by mouse alone: ten answers, "Visualizza", "STAMPA ESERCIZIO", and the page read back from the
+# queue of a private print service (tests/printing/spooler.sh), never the machine's own.
+#   print_sheet_test.sh PROGRAM
+set -euo pipefail
+program=$1
+# shellcheck source=SCRIPTDIR/lib.sh
+source "$(dirname "$0")/lib.sh"
+
+# The spooler's folder must let its filters, run as the user lp, through.
+spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e-cups.XXXXXX")
+chmod 711 "$spool"
+spooler() { bash "$E2E_DIR/../printing/spooler.sh" "$1" "$spool" "${@:2}"; }
+trap 'spooler clean; e2e_cleanup' EXIT
+spooler start $$ || e2e_fail "the private print service did not start"
+export CUPS_SERVER=$spool/cups.sock
+sheet=$spool/out/aula.pdf
+mkdir -p "$spool/out"
+spooler queue aula "$sheet"
+spooler default aula
+
+e2e_start_xvfb
+e2e_start_program "$program"
+
+# The print window's design client area differs from the other windows'.
+print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
+click_print_item() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 click_design "$1" ${print_items[$2]}; }
+
+# sheet_printed N: the queue's file holds one page whose record lines are N wrong answers, each
+# "1.000", under the heading, with the two time lines.
+sheet_printed() {
+  local text
+  [ -s "$sheet" ] || return 1
+  [ "$(pdfinfo "$sheet" | awk '/^Pages:/ {print $2}')" = 1 ] || return 1
+  text=$(pdftotext -raw "$sheet" -)
+  grep -q '^SCUOLA ELEMENTARE DI$' <<<"$text" &&
+    [ "$(grep -c '1.000\*' <<<"$text")" -eq "$1" ] &&
+    grep -q '^Eser. n.1: Tempo tot. [0-9]* secondi$' <<<"$text" &&
+    grep -q '^Eser. n.2: Tempo tot. secondi$' <<<"$text"
+}
+
+start=$(wait_window 10 "$start_title")
+wait_until 6 "the curtain has opened" curtain_open "$start"
+
+# --- By keyboard: ten answers "1.000", each judged wrong.
+wait_until 3 "the start window has the keyboard" focus_is "$start"
+xdotool key Return
+exercise=$(wait_window 5 '^48 DOMANDE')
+for question in 1 2 3 4 5 6 7 8 9 10; do
+  wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
+  xdotool key space space Return Return
+  ((question == 10)) || {
+    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+    xdotool key Return
+  }
+done
+wait_until 3 "after the tenth answer the focus is on \"Visualizza\"" warning_focus_is "$exercise" 0
+xdotool key Return
+print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+wait_until 3 "the print window has the keyboard" focus_is "$print"
+xdotool key 3 Return
+wait_until 15 "the sheet comes out of the queue" sheet_printed 10
+
+# --- By mouse: "ESCI" on the print window, "Ricomincia", ten answers, "Visualizza", printing.
+rm -f "$sheet"
+click_print_item "$print" 0
+wait_no_window 3 '^FINESTRA DI STAMPA $'
+wait_until 3 "the exercise window is in front again" focus_is "$exercise"
+click_design "$exercise" ${warning_items[1]}
+for question in 1 2 3 4 5 6 7 8 9 10; do
+  wait_until 3 "question $question is shown" key_focus_is "$exercise" 0
+  click_design "$exercise" ${keys[2]}
+  wait_until 2 "\"1.000\" is chosen" key_focus_is "$exercise" 7
+  click_design "$exercise" ${keys[7]}
+  ((question == 10)) || {
+    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+    click_design "$exercise" ${keys[8]}
+  }
+done
+wait_until 3 "the warning frame is shown" warning_focus_is "$exercise" 0
+click_design "$exercise" ${warning_items[0]}
+print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+click_print_item "$print" 2
+wait_until 15 "the sheet printed by mouse comes out of the queue" sheet_printed 10
+echo "PASS"
