@@ -6,8 +6,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -26,14 +25,10 @@ QFont fittedFont(const QFont& font, const QString& text, int room, const QPaintD
     return fitted;
 }
 
-}  // namespace
+// Dots per inch of the PDF handed to the print service, as a printer's.
+constexpr int kResolution = 1200;
 
-std::vector<InstalledPrinter> installedPrinters() {
-    std::vector<InstalledPrinter> printers;
-    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
-        printers.push_back({info.printerName(), info.isDefault()});
-    return printers;
-}
+}  // namespace
 
 QStringList systemFontFamilies() {
     return QFontDatabase::families();
@@ -80,14 +75,14 @@ PrintResult printDocument(const PageOps& ops, const QString& queue, const QStrin
     {
         // The page as the queue lays it out, written as a PDF that the service then prints: so
         // the outcome of every job is known, which the toolkit's own printing does not tell.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setDocName(title);
-        if (const QPrinterInfo info = QPrinterInfo::printerInfo(queue); !info.isNull())
-            printer.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
+        QPdfWriter writer(pdf);
+        writer.setResolution(kResolution);
+        writer.setTitle(title);
+        // A queue that does not say prints on A4, the sheet of Italian schools.
+        writer.setPageLayout(queuePageLayout(queue).value_or(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())));
         QPainter painter;
-        if (!painter.begin(&printer))
+        if (!painter.begin(&writer))
             return {PrintOutcome::Refused, QStringLiteral("the page could not be drawn")};
         paintPage(ops, painter);
         painter.end();

@@ -12,9 +12,6 @@ class QPainter;
 
 namespace sd {
 
-// The printers of the system's print service, in its order, the default one marked.
-std::vector<InstalledPrinter> installedPrinters();
-
 // The font families of the system (fontconfig), which stand for the printer's fonts.
 QStringList systemFontFamilies();
 

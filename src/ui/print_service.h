@@ -1,8 +1,13 @@
 #pragma once
 
+#include "printing/printer_model.h"
+
+#include <QPageLayout>
 #include <QString>
 
 #include <chrono>
+#include <optional>
+#include <vector>
 
 namespace sd {
 
@@ -19,6 +24,13 @@ struct PrintResult {
     // The print service's own words on a failure, for a log; empty when printed.
     QString detail;
 };
+
+// The queues of the print service, in its order, the default one marked; none when the service
+// does not answer.
+std::vector<InstalledPrinter> installedPrinters();
+
+// The page a queue prints by default, with its printable area; none when the queue is unknown.
+std::optional<QPageLayout> queuePageLayout(const QString& queue);
 
 // Sends a PDF to a queue of the print service (CUPS; CUPS_SERVER chooses another server), titled
 // `title` in its job list. An empty `queue` is the default queue. Blocks until the job has
