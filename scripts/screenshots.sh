@@ -23,6 +23,18 @@ save() {
   echo "docs/$1.png" >&2
 }
 
+# A private print service with two queues, for the printer window and the printed sheet.
+spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-shots-cups.XXXXXX")
+chmod 711 "$spool"
+spooler() { bash tests/printing/spooler.sh "$1" "$spool" "${@:2}"; }
+trap 'spooler clean; e2e_cleanup' EXIT
+spooler start $$
+export CUPS_SERVER=$spool/cups.sock
+mkdir -p "$spool/out"
+spooler queue aula "$spool/out/aula.pdf"
+spooler queue laboratorio "$spool/out/laboratorio.pdf"
+spooler default aula
+
 e2e_start_xvfb
 e2e_start_program "$program"
 start=$(wait_window 10 "$start_title")
@@ -69,3 +81,32 @@ exercise=$(wait_window 5 '^96 DOMANDE')
 wait_until 3 "the question is shown" key_focus_is "$exercise" 0
 xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
 save exercise-submultiples "$exercise"
+
+# Ten answers by keyboard, "Visualizza": the print window; its menu bar's "Scegli la stampante"
+# opens the printer window; "STAMPA ESERCIZIO" prints the sheet, rendered from the PDF the queue
+# received.
+for question in 1 2 3 4 5 6 7 8 9 10; do
+  wait_until 3 "question $question is shown" key_focus_is "$exercise" 0
+  xdotool key space space space Return Return
+  ((question == 10)) || {
+    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+    xdotool key Return
+  }
+done
+wait_until 3 "the warning frame is shown" warning_focus_is "$exercise" 0
+xdotool key Return
+print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+sleep 0.3
+save print-window "$print"
+xdotool mousemove --window "$print" 60 9 click 1
+chooser=$(wait_window 3 '^Form1$')
+sleep 0.3
+save printer-window "$chooser"
+click_at "$chooser" 0.50 0.83 # "C h i u d i": 1128, 4188, 3168 x 648 on 6060 x 5460
+sleep 0.3
+xdotool key 3 Return
+sheet_out() { [ -s "$spool/out/aula.pdf" ]; }
+wait_until 15 "the sheet is printed" sheet_out
+pdftoppm -png -r 50 -singlefile "$spool/out/aula.pdf" "$E2E_TMP/sheet"
+convert "$E2E_TMP/sheet.png" -bordercolor '#999999' -border 1 -strip docs/sheet.png
+echo docs/sheet.png >&2

@@ -9,20 +9,76 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <vector>
 
 namespace sd {
 namespace {
 
+// A page's texts, each with the font it is drawn in: the font of the operations before it.
+struct PlacedText {
+    const PageOp* op;
+    QFont font;
+    int run;  // texts of one run share their font: no font operation stands between them
+};
+
+std::vector<PlacedText> placeTexts(const PageOps& ops) {
+    const QStringList families = systemFontFamilies();
+    std::vector<PlacedText> texts;
+    QFont font;
+    font.setBold(false);
+    int run = 0;
+    for (const PageOp& op : ops) {
+        switch (op.kind) {
+            case PageOpKind::SetFont:
+                font.setFamily(drawingFamily(op.text, families).value_or(op.text));
+                ++run;
+                break;
+            case PageOpKind::SetSize:
+                font.setPointSizeF(op.points);
+                ++run;
+                break;
+            case PageOpKind::SetWeight:
+                font.setBold(op.bold);
+                ++run;
+                break;
+            case PageOpKind::Text:
+                texts.push_back({&op, font, run});
+                break;
+            case PageOpKind::EndLine:  // every text brings its own position
+            case PageOpKind::EndDocument:
+                break;
+        }
+    }
+    return texts;
+}
+
+int toPixelsX(const QPaintDevice& device, int twips) {
+    return twipsToPixels(twips, device.logicalDpiX());
+}
+
 // A record line in 12-point Courier is nearly nine inches long, wider than any sheet: the font
-// shrinks just enough for the whole line, answers and times included, to stay on the page.
-QFont fittedFont(const QFont& font, const QString& text, int room, const QPaintDevice& device) {
-    const int width = QFontMetrics(font, &device).horizontalAdvance(text);
-    if (width <= room || room <= 0) return font;
-    QFont fitted = font;
-    // Down to a tenth of a point, so that rounding never takes it past the edge.
-    fitted.setPointSizeF(std::floor(font.pointSizeF() * room / width * 10) / 10);
-    return fitted;
+// of a run of texts shrinks just enough for its longest, answers and times included, to stay on
+// the page, so that the lines of the run keep one size and their columns.
+void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
+    std::map<int, double> scale;  // run -> factor
+    for (const PlacedText& text : texts) {
+        const int room = device.width() - toPixelsX(device, text.op->x);
+        const int width = QFontMetrics(text.font, &device).horizontalAdvance(text.op->text);
+        if (width > room && room > 0) {
+            const double needed = static_cast<double>(room) / width;
+            auto [it, added] = scale.emplace(text.run, needed);
+            if (!added) it->second = std::min(it->second, needed);
+        }
+    }
+    for (PlacedText& text : texts) {
+        const auto it = scale.find(text.run);
+        if (it == scale.end()) continue;
+        // Down to a tenth of a point, so that rounding never takes it past the edge.
+        text.font.setPointSizeF(std::floor(text.font.pointSizeF() * it->second * 10) / 10);
+    }
 }
 
 // Dots per inch of the PDF handed to the print service, as a printer's.
@@ -35,35 +91,15 @@ QStringList systemFontFamilies() {
 }
 
 void paintPage(const PageOps& ops, QPainter& painter) {
-    const QStringList families = systemFontFamilies();
     const QPaintDevice& device = *painter.device();
-    QFont font;
-    font.setBold(false);
-    for (const PageOp& op : ops) {
-        switch (op.kind) {
-            case PageOpKind::SetFont:
-                font.setFamily(drawingFamily(op.text, families).value_or(op.text));
-                break;
-            case PageOpKind::SetSize:
-                font.setPointSizeF(op.points);
-                break;
-            case PageOpKind::SetWeight:
-                font.setBold(op.bold);
-                break;
-            case PageOpKind::Text: {
-                const int x = twipsToPixels(op.x, device.logicalDpiX());
-                const int top = twipsToPixels(op.y, device.logicalDpiY());
-                const QFont fitted = fittedFont(font, op.text, device.width() - x, device);
-                painter.setFont(fitted);
-                // The toolkit draws at the baseline; the page puts the text's top at the position.
-                const int baseline = top + QFontMetrics(fitted, &device).ascent();
-                painter.drawText(x, baseline, op.text);
-                break;
-            }
-            case PageOpKind::EndLine:  // every text brings its own position
-            case PageOpKind::EndDocument:
-                break;
-        }
+    std::vector<PlacedText> texts = placeTexts(ops);
+    fitRunsToPage(texts, device);
+    for (const PlacedText& text : texts) {
+        painter.setFont(text.font);
+        // The toolkit draws at the baseline; the page puts the text's top at the position.
+        const int top = twipsToPixels(text.op->y, device.logicalDpiY());
+        const int baseline = top + QFontMetrics(text.font, &device).ascent();
+        painter.drawText(toPixelsX(device, text.op->x), baseline, text.op->text);
     }
 }
 

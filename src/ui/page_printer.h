@@ -18,8 +18,8 @@ QStringList systemFontFamilies();
 // Replays page operations on a painter whose origin is the top-left corner of the printable
 // area: positions in twips, turned into the device's pixels; a text's top-left corner at its
 // position. Printer font names are drawn with the system family that stands for them. The
-// document starts in regular weight. A text too long for the printable area's width is drawn
-// in a font just small enough to fit, never cut at the edge.
+// document starts in regular weight. A text too long for the printable area's width is never
+// cut at the edge: it and the texts that share its font are drawn just small enough to fit.
 void paintPage(const PageOps& ops, QPainter& painter);
 
 // Prints the operations as one whole document on the queue: one page, started and ended here,
