@@ -1,4 +1,5 @@
 #include "printing/exercise_sheet.h"
+#include "printing/printer_choice.h"
 #include "state/colours.h"
 #include "support/face.h"
 #include "support/fakes.h"
@@ -112,9 +113,13 @@ TEST_F(PrintWindow, ShowsTheRecordLinesAndTheTimesAsTheyStoodWhenItOpened) {
     EXPECT_EQ(test::faceColour(*window->menu().item(0)), QColor(255, 229, 142));
     EXPECT_EQ(test::faceColour(*window->menu().item(2)), QColor(255, 240, 186));
 
-    // Not refreshed when shown again.
+    // "Visualizza" on the exercise window's menu bar brings it back; not refreshed when shown.
     app->state().exerciseTimes[1] = QStringLiteral("99");
-    app->showWindow(WindowId::StampaEsercizio);
+    app->state().exerciseKind = 1;
+    QWidget* exercise = app->showWindow(WindowId::Operativo);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(exercise));
+    exercise->findChild<QAction*>(QStringLiteral("mnuVisualizza"))->trigger();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(window->label1().text(), QStringLiteral("Tempo totale:    57   secondi"));
 }
 
@@ -246,6 +251,16 @@ TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
     window = open();
     EXPECT_EQ(print(), printFailureMessage(PrintOutcome::NoPrinter));
     EXPECT_TRUE(window->isVisible());
+    QTimer::singleShot(0, [&] {
+        auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->combo1().count(), 0);
+        EXPECT_EQ(chooser->label1().text(), kNoPrinterInstalled);
+        QTest::keyClick(&chooser->combo1(), Qt::Key_Down);  // nothing to choose, nothing breaks
+        EXPECT_TRUE(chooser->label2().text().isEmpty());
+        QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
+    });
+    window->mnuScegli().trigger();
     for (const char* queue : {"prima", "seconda"}) spool.addQueue(queue);
     spool.command("default", "prima");
 }
