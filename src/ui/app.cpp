@@ -1,7 +1,9 @@
 #include "ui/app.h"
 
+#include "ui/frm_attestato.h"
 #include "ui/frm_autore.h"
 #include "ui/frm_inizio.h"
+#include "ui/frm_nome.h"
 #include "ui/frm_scelta_stampante.h"
 #include "ui/frm_stampa_esercizio.h"
 #include "ui/page_printer.h"
@@ -51,6 +53,12 @@ void App::registerOwnWindows() {
         WindowShow::Normal);
     registerWindow(
         WindowId::StampaEsercizio, [this] { return std::make_unique<FrmStampaEsercizio>(*this); },
+        WindowShow::Maximised);
+    registerWindow(
+        WindowId::Attestato, [this] { return std::make_unique<FrmAttestato>(*this); },
+        WindowShow::Maximised);
+    registerWindow(
+        WindowId::Nome, [this] { return std::make_unique<FrmNome>(*this); },
         WindowShow::Maximised);
     registerWindow(
         WindowId::SceltaStampante, [this] { return std::make_unique<FrmSceltaStampante>(*this); },

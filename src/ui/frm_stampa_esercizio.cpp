@@ -148,11 +148,15 @@ void FrmStampaEsercizio::AzioneMenu(int index) {
                 app_.state().exerciseTimes[static_cast<size_t>(slot)].clear();
             app_.unloadWindow(WindowId::StampaEsercizio);
             break;
+        case kItemNome:
+            app_.showWindow(WindowId::Nome);
+            break;
         case kItemStampa:
             printSheet();
             break;
-        case kItemNome:       // the name window is not part of the program yet
-        case kItemAttestato:  // nor is the certificate window
+        case kItemAttestato:
+            app_.showWindow(WindowId::Attestato);
+            break;
         default:
             break;
     }

@@ -1,12 +1,16 @@
 #include "ui/page_printer.h"
 
 #include "printing/font_names.h"
+#include "ui/platform.h"
 #include "ui/twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -83,6 +87,9 @@ void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
 
 // Dots per inch of the PDF handed to the print service, as a printer's.
 constexpr int kResolution = 1200;
+// The frame's lines: a point wide, a fine line on paper.
+constexpr int kFramePenTwips = 20;
+constexpr double kInchesPerMetre = 0.0254;
 
 }  // namespace
 
@@ -104,6 +111,42 @@ void paintPage(const PageOps& ops, QPainter& painter) {
 }
 
 PrintResult printDocument(const PageOps& ops, const QString& queue, const QString& title) {
+    return printDocument(queue, title, [&ops](QPainter& painter) { paintPage(ops, painter); });
+}
+
+PrintResult printCertificate(const CertificatePage& page, const QImage& image,
+                             const QString& queue) {
+    return printDocument(queue, QStringLiteral("Attestato"), [&](QPainter& painter) {
+        auto& device = dynamic_cast<QPagedPaintDevice&>(*painter.device());
+        const double dpi = device.logicalDpiX();
+        // The certificate counts from the page's corner, not from the printable area's.
+        painter.translate(-device.pageLayout().paintRectPixels(qRound(dpi)).topLeft());
+        const auto pixels = [dpi](int twips) { return twips * dpi / kTwipsPerInch; };
+        for (const CertificatePageOp& op : page) {
+            switch (op.kind) {
+                case CertificatePageOpKind::Line:
+                    painter.setPen(QPen(toQColor(op.colour), pixels(kFramePenTwips)));
+                    painter.drawLine(QPointF(pixels(op.x), pixels(op.y)),
+                                     QPointF(pixels(op.toX), pixels(op.toY)));
+                    break;
+                case CertificatePageOpKind::PaintImage: {
+                    // Its own physical size: its pixels at the resolution of the screen it was
+                    // drawn on.
+                    const QSizeF inches(image.width() / (image.dotsPerMeterX() * kInchesPerMetre),
+                                        image.height() / (image.dotsPerMeterY() * kInchesPerMetre));
+                    painter.drawImage(QRectF(QPointF(pixels(op.x), pixels(op.y)), inches * dpi),
+                                      image);
+                    break;
+                }
+                case CertificatePageOpKind::EmptyLine:  // the image brings its own position
+                case CertificatePageOpKind::EndDocument:
+                    break;
+            }
+        }
+    });
+}
+
+PrintResult printDocument(const QString& queue, const QString& title, const PageDrawing& draw) {
     if (queue.isEmpty()) return {PrintOutcome::NoPrinter, QStringLiteral("no printer")};
     QTemporaryDir folder;
     if (!folder.isValid()) return {PrintOutcome::Refused, folder.errorString()};
@@ -120,7 +163,7 @@ PrintResult printDocument(const PageOps& ops, const QString& queue, const QStrin
         QPainter painter;
         if (!painter.begin(&writer))
             return {PrintOutcome::Refused, QStringLiteral("the page could not be drawn")};
-        paintPage(ops, painter);
+        draw(painter);
         painter.end();
     }
     return submitPdf(queue, pdf, title);

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "certificate/certificate_page.h"
 #include "printing/exercise_sheet.h"
 #include "printing/printer_model.h"
 #include "ui/print_service.h"
 
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
+class QImage;
 class QPainter;
 
 namespace sd {
@@ -26,5 +30,15 @@ void paintPage(const PageOps& ops, QPainter& painter);
 // laid out as the queue's own page and handed to the print service. An empty queue is no
 // printer at all.
 PrintResult printDocument(const PageOps& ops, const QString& queue, const QString& title);
+
+// The same for any drawing: `draw` paints the one page, its painter's origin at the top-left
+// corner of the printable area.
+using PageDrawing = std::function<void(QPainter& painter)>;
+PrintResult printDocument(const QString& queue, const QString& title, const PageDrawing& draw);
+
+// Prints the certificate page as one whole document: positions in twips from the page's corner,
+// the image at its own physical size (its pixels at the resolution it was drawn at).
+PrintResult printCertificate(const CertificatePage& page, const QImage& image,
+                             const QString& queue);
 
 }  // namespace sd

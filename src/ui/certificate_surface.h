@@ -1,0 +1,40 @@
+#pragma once
+
+#include "certificate/certificate.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+namespace sd {
+
+// Picture1 of the certificate window: a white surface with a persistent image that the
+// certificate's drawing operations write into, line by line, with a pen that moves down by the
+// current font's line height. The image keeps its size when the window is resized: it is neither
+// redrawn nor re-centred, the surface only shows more or less of it.
+class CertificateSurface final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CertificateSurface(QWidget* parent);
+
+    // Carries out one operation; the first one makes the image, as large as the surface is now.
+    void draw(const SurfaceOp& op);
+    const QImage& image() const { return image_; }
+    // The texts drawn so far, one a line: what the surface says.
+    const QStringList& lines() const { return lines_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void makeImage();
+    void moveDownOneLine();
+
+    QImage image_;
+    QFont font_;
+    QColor colour_{Qt::black};
+    double penY_ = 0;
+    QStringList lines_;
+};
+
+}  // namespace sd

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "certificate/certificate.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QFrame;
+
+namespace sd {
+
+class App;
+class CertificateSurface;
+class OptionButtonMenu;
+class ProportionalLayout;
+
+// The certificate window FrmAttestato: the certificate of merit drawn on a white surface, row by
+// row as the window comes up, and the menu "STAMPA L'ATTESTATO" (refused for "Non classificato"),
+// "TORNA ALLA FINESTRA PRECEDENTE", "FINE SESSIONE".
+class FrmAttestato final : public QWidget {
+    Q_OBJECT
+  public:
+    // Design client area, in twips.
+    static constexpr int kDesignWidth = 11940;
+    static constexpr int kDesignHeight = 8820;
+
+    explicit FrmAttestato(App& app, QWidget* parent = nullptr);
+    ~FrmAttestato() override;
+
+    // The menu action: 0 print, 1 back to the print window, 2 end of the session.
+    void AzioneMenu(int index);
+    // Draws what is left of the certificate at once.
+    void finishDrawing();
+    bool drawn() const { return next_ >= drawing_.size(); }
+
+    // Controls, for the window's tests.
+    OptionButtonMenu& menu() const { return *option5_; }
+    CertificateSurface& picture1() const { return *picture1_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    void recordLayout();
+    void drawNextRow();
+    void print();
+
+    App& app_;
+    bool printable_ = false;
+    SurfaceOps drawing_;
+    size_t next_ = 0;  // the next operation to draw
+    QTimer rows_;
+    CertificateSurface* picture1_ = nullptr;
+    QFrame* frame4_ = nullptr;
+    OptionButtonMenu* option5_ = nullptr;
+    ProportionalLayout* layout_ = nullptr;
+};
+
+}  // namespace sd
