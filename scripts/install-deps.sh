@@ -10,7 +10,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3
   clang-format
-  cups cups-client cups-bsd poppler-utils libcups2-dev
+  cups cups-client cups-bsd poppler-utils libcups2-dev tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()

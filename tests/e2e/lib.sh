@@ -282,3 +282,44 @@ curtain_open() {
     (($(colour_count "$E2E_TMP/right.png" 255,229,142) < band * E2E_SCREEN_HEIGHT / 20)) &&
     (($(colour_count "$shot" 255,240,186) > pixels / 2))
 }
+
+# --- A pupil who knows every answer: the question number shown under the title (Label2, design
+# box 210, 1260, 1200 x 300), read by OCR, and the bank's answer for it.
+declare -A e2e_answer
+declare -A e2e_key_of=([10]=0 [100]=1 [1.000]=2 [uk]=3 [h]=4 [da]=5 [u]=6 [d]=4 [c]=5 [m]=6)
+
+# load_answers PROGRAM [KIND]: the answers of a bank, from PROGRAM (tests/e2e/bank_answers.cpp).
+# The keys of the submultiples are "u", "d", "c", "m" in the multiples' places of "uk" to "u".
+load_answers() {
+  local number expected
+  command -v tesseract >/dev/null || e2e_fail "tesseract is missing (scripts/install-deps.sh installs it)"
+  while read -r number expected; do e2e_answer[$number]=$expected; done < <("$1" "${2:-1}")
+  if [ "${2:-1}" = 2 ]; then e2e_key_of[u]=3; else e2e_key_of[u]=6; fi
+}
+
+# question_number EXERCISE: the number of the question shown, or nothing. Several readings of the
+# picture are tried until one is a number of the bank.
+question_number() {
+  local scale threshold reading
+  look "$1"
+  convert "$shot" -crop "$(crop_geometry "$shot" 210 1260 1200 300)" +repage "$E2E_TMP/number.png"
+  for scale in 300 400 200; do
+    for threshold in "" "-threshold 60%"; do
+      # shellcheck disable=SC2086 # the threshold is one option or none
+      reading=$(convert "$E2E_TMP/number.png" -resize "$scale%" -colorspace gray $threshold png:- |
+        tesseract - - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null | tr -dc 0-9)
+      [ -n "$reading" ] && [ -n "${e2e_answer[$reading]:-}" ] && { echo "$reading"; return; }
+    done
+  done
+}
+
+# answer_right EXERCISE: with the focus on key "10", chooses the right key with blanks and Enter
+# and judges it with Enter. Sets number; fails when the number cannot be read.
+answer_right() {
+  local step target
+  number=$(question_number "$1")
+  [ -n "$number" ] || return 1
+  target=${e2e_key_of[${e2e_answer[$number]}]}
+  for ((step = 0; step < target; step++)); do xdotool key space; done
+  xdotool key Return Return
+}

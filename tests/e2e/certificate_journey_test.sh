@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End to end, the whole journey by keyboard, with the mouse only to close the name window (a press
+# on "AVANTI" is its only way out): the multiples exercise answered right ten times, "Visualizza",
+# the name written, the certificate opened and printed on a private print service
+# (tests/printing/spooler.sh), and "FINE SESSIONE" ending the program with exit status 0.
+# The pupil reads the question number shown under the title (OCR) and knows its answer from the
+# bank (bank-answers).
+#   certificate_journey_test.sh PROGRAM BANK_ANSWERS
+set -euo pipefail
+program=$1
+answers=$2
+# shellcheck source=SCRIPTDIR/lib.sh
+source "$(dirname "$0")/lib.sh"
+
+spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e-cups.XXXXXX")
+chmod 711 "$spool" # the spooler's filters run as the user lp
+spooler() { bash "$E2E_DIR/../printing/spooler.sh" "$1" "$spool" "${@:2}"; }
+trap 'spooler clean; e2e_cleanup' EXIT
+spooler start $$ || e2e_fail "the private print service did not start"
+export CUPS_SERVER=$spool/cups.sock
+certificate_pdf=$spool/out/aula.pdf
+mkdir -p "$spool/out"
+spooler queue aula "$certificate_pdf"
+spooler default aula
+
+load_answers "$answers"
+
+e2e_start_xvfb
+e2e_start_program "$program"
+start=$(wait_window 10 "$start_title")
+wait_until 6 "the curtain has opened" curtain_open "$start"
+wait_until 3 "the start window has the keyboard" focus_is "$start"
+xdotool key Return
+exercise=$(wait_window 5 '^48 DOMANDE')
+
+for question in 1 2 3 4 5 6 7 8 9 10; do
+  wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
+  answer_right "$exercise" || e2e_fail "question $question: its number could not be read"
+  ((question == 10)) || {
+    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+    at_least "$(count_in "$shot" 0,0,255 $right_box)" 20 ||
+      e2e_fail "question $question (number $number) was judged wrong"
+    xdotool key Return
+  }
+done
+wait_until 3 "after the tenth answer the focus is on \"Visualizza\"" warning_focus_is "$exercise" 0
+none "$(count_in "$shot" 0,0,255 $wrong_box)" || e2e_fail "an answer was judged wrong"
+xdotool key Return
+print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+wait_until 3 "the print window has the keyboard" focus_is "$print"
+
+# The name: Enter on the focused key "A", the rest typed, then a press on "AVANTI".
+xdotool key 2 Return
+name=$(wait_window 3 '^Form2$')
+wait_until 3 "the name window has the keyboard" focus_is "$name"
+xdotool key Return
+sleep 0.2
+xdotool type --delay 60 lice
+E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4980 7620 4515 804
+wait_no_window 3 '^Form2$'
+wait_until 3 "the print window has the keyboard again" focus_is "$print"
+
+# The certificate. The Enter that opened the name window was let go there: the print window's menu
+# still holds it, so its first key is lost.
+xdotool key 4 4 Return
+certificate=$(wait_window 3 '^Attestato$')
+wait_until 3 "the certificate window has the keyboard" focus_is "$certificate"
+xdotool key 1 Return
+certificate_printed() {
+  [ -s "$certificate_pdf" ] &&
+    [ "$(pdfinfo "$certificate_pdf" | awk '/^Pages:/ {print $2}')" = 1 ] &&
+    [ "$(pdfimages -list "$certificate_pdf" | tail -n +3 | wc -l)" = 1 ]
+}
+wait_until 15 "the certificate comes out of the queue, one page with its image" certificate_printed
+
+xdotool key 3 Return
+e2e_wait_exit 10
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "\"FINE SESSIONE\" ended the program with status $E2E_STATUS"
+echo "PASS"
