@@ -12,6 +12,9 @@ else
   bash scripts/install-deps.sh
   program=$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale
 fi
+# The pupil of the pictures knows the answers: the bank's, beside the program's tests.
+answers=$(dirname "$program")/../../tests/e2e/bank-answers
+
 # shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
 source tests/e2e/lib.sh
 mkdir -p docs
@@ -36,7 +39,8 @@ spooler queue laboratorio "$spool/out/laboratorio.pdf"
 spooler default aula
 
 e2e_start_xvfb
-e2e_start_program "$program"
+# As on an Italian system, which writes the certificate's date day/month/year.
+LC_ALL=it_IT.UTF-8 e2e_start_program "$program"
 start=$(wait_window 10 "$start_title")
 
 # The curtain halfway open, then the whole start window once it has opened.
@@ -82,12 +86,13 @@ wait_until 3 "the question is shown" key_focus_is "$exercise" 0
 xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
 save exercise-submultiples "$exercise"
 
-# Ten answers by keyboard, "Visualizza": the print window; its menu bar's "Scegli la stampante"
-# opens the printer window; "STAMPA ESERCIZIO" prints the sheet, rendered from the PDF the queue
-# received.
+# Ten answers by keyboard, each right ("Visualizza"): the print window; its menu bar's "Scegli la
+# stampante" opens the printer window; "STAMPA ESERCIZIO" prints the sheet, rendered from the PDF
+# the queue received.
+load_answers "$answers" 2
 for question in 1 2 3 4 5 6 7 8 9 10; do
   wait_until 3 "question $question is shown" key_focus_is "$exercise" 0
-  xdotool key space space space Return Return
+  answer_right "$exercise" || e2e_fail "question $question: its number could not be read"
   ((question == 10)) || {
     wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
     xdotool key Return
@@ -110,3 +115,33 @@ wait_until 15 "the sheet is printed" sheet_out
 pdftoppm -png -r 50 -singlefile "$spool/out/aula.pdf" "$E2E_TMP/sheet"
 convert "$E2E_TMP/sheet.png" -bordercolor '#999999' -border 1 -strip docs/sheet.png
 echo docs/sheet.png >&2
+
+# "SCRIVI IL NOME": the name window; a click on "G" and the rest typed on the keyboard.
+rm -f "$spool/out/aula.pdf"
+xdotool key 2 Return
+name=$(wait_window 3 '^Form2$')
+sleep 0.3
+# "G" is the seventh key of the first row (design box 4035, 195, 600 x 600 in the frame at 270, 6090
+# of a 10140 x 9015 client area).
+E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4305 6285 600 600
+xdotool type --delay 80 iulia
+sleep 0.3
+xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+save name-window "$name"
+# A press on "AVANTI" (4710, 1530, 4515 x 804 in the frame) closes it.
+E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4980 7620 4515 804
+wait_no_window 3 '^Form2$'
+
+# "ATTESTATO": the certificate window, drawn row by row; printing it. The Enter that opened the
+# name window was let go there, so the print window's menu still holds it: its first key is lost.
+focus_window "$print"
+xdotool key 4 4 Return
+certificate=$(wait_window 3 '^Attestato$')
+sleep 1.5
+xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+save certificate "$certificate"
+xdotool key 1 Return
+wait_until 15 "the certificate is printed" sheet_out
+pdftoppm -png -r 50 -singlefile "$spool/out/aula.pdf" "$E2E_TMP/certificate"
+convert "$E2E_TMP/certificate.png" -bordercolor '#999999' -border 1 -strip docs/certificate-printed.png
+echo docs/certificate-printed.png >&2
