@@ -27,16 +27,8 @@ save() {
 }
 
 # A private print service with two queues, for the printer window and the printed sheet.
-spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-shots-cups.XXXXXX")
-chmod 711 "$spool"
-spooler() { bash tests/printing/spooler.sh "$1" "$spool" "${@:2}"; }
-trap 'spooler clean; e2e_cleanup' EXIT
-spooler start $$
-export CUPS_SERVER=$spool/cups.sock
-mkdir -p "$spool/out"
-spooler queue aula "$spool/out/aula.pdf"
-spooler queue laboratorio "$spool/out/laboratorio.pdf"
-spooler default aula
+e2e_start_spooler aula laboratorio
+spool=$E2E_SPOOL
 
 e2e_start_xvfb
 # As on an Italian system, which writes the certificate's date day/month/year.

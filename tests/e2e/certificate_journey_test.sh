@@ -12,16 +12,8 @@ answers=$2
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e-cups.XXXXXX")
-chmod 711 "$spool" # the spooler's filters run as the user lp
-spooler() { bash "$E2E_DIR/../printing/spooler.sh" "$1" "$spool" "${@:2}"; }
-trap 'spooler clean; e2e_cleanup' EXIT
-spooler start $$ || e2e_fail "the private print service did not start"
-export CUPS_SERVER=$spool/cups.sock
-certificate_pdf=$spool/out/aula.pdf
-mkdir -p "$spool/out"
-spooler queue aula "$certificate_pdf"
-spooler default aula
+e2e_start_spooler aula
+certificate_pdf=$E2E_SPOOL/out/aula.pdf
 
 load_answers "$answers"
 

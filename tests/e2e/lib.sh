@@ -323,3 +323,20 @@ answer_right() {
   for ((step = 0; step < target; step++)); do xdotool key space; done
   xdotool key Return Return
 }
+
+# --- A private print service (tests/printing/spooler.sh), never the machine's own.
+# e2e_start_spooler QUEUE...: starts it with these queues, the first the default one, each printing
+# into $E2E_SPOOL/out/QUEUE.pdf; programs started afterwards print there. It goes with the test.
+e2e_spooler() { bash "$E2E_DIR/../printing/spooler.sh" "$1" "$E2E_SPOOL" "${@:2}"; }
+e2e_start_spooler() {
+  local queue
+  # Its folder must let the spooler's filters, run as the user lp, through.
+  E2E_SPOOL=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e-cups.XXXXXX")
+  chmod 711 "$E2E_SPOOL"
+  trap 'e2e_spooler clean; e2e_cleanup' EXIT
+  e2e_spooler start $$ || e2e_fail "the private print service did not start"
+  export CUPS_SERVER=$E2E_SPOOL/cups.sock
+  mkdir -p "$E2E_SPOOL/out"
+  for queue in "$@"; do e2e_spooler queue "$queue" "$E2E_SPOOL/out/$queue.pdf"; done
+  e2e_spooler default "$1"
+}

@@ -8,17 +8,8 @@ program=$1
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-# The spooler's folder must let its filters, run as the user lp, through.
-spool=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e-cups.XXXXXX")
-chmod 711 "$spool"
-spooler() { bash "$E2E_DIR/../printing/spooler.sh" "$1" "$spool" "${@:2}"; }
-trap 'spooler clean; e2e_cleanup' EXIT
-spooler start $$ || e2e_fail "the private print service did not start"
-export CUPS_SERVER=$spool/cups.sock
-sheet=$spool/out/aula.pdf
-mkdir -p "$spool/out"
-spooler queue aula "$sheet"
-spooler default aula
+e2e_start_spooler aula
+sheet=$E2E_SPOOL/out/aula.pdf
 
 e2e_start_xvfb
 e2e_start_program "$program"

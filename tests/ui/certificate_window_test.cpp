@@ -3,6 +3,7 @@
 #include "printing/name_entry.h"
 #include "state/colours.h"
 #include "support/face.h"
+#include "support/message_box.h"
 #include "support/fakes.h"
 #include "support/pdf_content.h"
 #include "support/spooler.h"
@@ -31,19 +32,7 @@ namespace {
 
 test::PrivateSpooler spool;
 
-QString messageDuring(const std::function<void()>& action) {
-    QString text;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    });
-    look.start(10);
-    action();
-    return text;
-}
+using test::messageDuring;
 
 class CertificateJourney : public ::testing::Test {
   protected:

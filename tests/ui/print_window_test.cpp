@@ -2,6 +2,7 @@
 #include "printing/printer_choice.h"
 #include "state/colours.h"
 #include "support/face.h"
+#include "support/message_box.h"
 #include "support/fakes.h"
 #include "support/printed_page.h"
 #include "support/spooler.h"
@@ -35,21 +36,7 @@ QString recordLine(int i) {
            QStringLiteral("   100* 1.000  s. %1").arg(i);
 }
 
-// Runs `action`, which may put up a modal message box; acknowledges the box with Enter and
-// returns its text (empty when none came up).
-QString messageDuring(const std::function<void()>& action) {
-    QString text;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    });
-    look.start(10);
-    action();
-    return text;
-}
+using test::messageDuring;
 
 class PrintWindow : public ::testing::Test {
   protected:
