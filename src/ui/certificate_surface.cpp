@@ -15,6 +15,7 @@ constexpr double kMetresPerInch = 0.0254;
 
 CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
     setGround(*this, Qt::white);
+    pictureForScreenReaders(*this, QStringLiteral("Attestato"));
     // The platform's sans-serif face, regular, for the empty lines at the top.
     font_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font_.setPointSizeF(kInitialSurfacePoints);
@@ -61,6 +62,8 @@ void CertificateSurface::draw(const SurfaceOp& op) {
             painter.setPen(colour_);
             painter.drawText(QPointF(x, penY_ + metrics.ascent()), op.text);
             lines_.append(op.text);
+            // A screen reader reads the certificate as far as it is drawn.
+            setAccessibleDescription(lines_.join(QLatin1Char('\n')));
             moveDownOneLine();
             update();
             break;

@@ -1,5 +1,7 @@
 #include "ui/drawn_controls.h"
 
+#include "ui/platform.h"
+
 #include <QPainter>
 
 #include <array>
@@ -70,7 +72,13 @@ void RoundedShape::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }
 
-LegendPicture::LegendPicture(QWidget* parent) : QWidget(parent) {}
+LegendPicture::LegendPicture(QWidget* parent) : QWidget(parent) {
+    QStringList lines;
+    for (const auto& [symbol, name] : kLegendLines)
+        lines << QString::fromUtf8(symbol) + QStringLiteral(": ") + QString::fromUtf8(name);
+    pictureForScreenReaders(*this, QStringLiteral("Simboli"));
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
 
 const QPixmap& LegendPicture::picture() {
     if (picture_.isNull()) picture_ = drawLegend(kSidePixels);

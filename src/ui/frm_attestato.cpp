@@ -59,7 +59,8 @@ void FrmAttestato::buildControls() {
     option5_->useCommonRules(
         kCertificateKeys, [this](int index) { AzioneMenu(index); }, kCertificateMenuOptions);
     option5_->setFixedColours(toQColor(kCertificateItemColour), toQColor(kCertificateFocusColour));
-    const std::array<std::array<int, 2>, 3> places{{{96, 84}, {96, 732}, {45, 1290}}};
+    // "FINE SESSIONE" starts below the option above it rather than over its edge.
+    const std::array<std::array<int, 2>, 3> places{{{96, 84}, {96, 732}, {45, 1365}}};
     for (int i = 0; i < option5_->count(); ++i) {
         QWidget& item = *option5_->item(i);
         item.setFont(designFont(QStringLiteral("Arial"), 12, true));

@@ -35,6 +35,8 @@ const OptionMenu::KeyMap kStartKeys{
 
 FrmInizio::FrmInizio(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     setWindowTitle(QString());
+    // The title bar stays empty; a screen reader still says which program this is.
+    setAccessibleName(QStringLiteral("Il sistema decimale"));
     buildControls();
     AvviaTendine();
     recordLayout();
@@ -80,7 +82,8 @@ void FrmInizio::buildControls() {
     label5_ = plainLabel(client_, QStringLiteral("Il valore posizionale delle cifre"));
     label5_->setFont(designFont(kArial, 26.25, true));
     setTextColour(*label5_, QColor(255, 0, 0));
-    placeTwips(*label5_, 180, 7545, 9105, 660);
+    // Its bottom on the client area's, not past it.
+    placeTwips(*label5_, 180, 7545, 9105, 585);
 
     label1_ = plainLabel(client_, QStringLiteral("vers. 10.00"));
     label1_->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
@@ -88,7 +91,9 @@ void FrmInizio::buildControls() {
 
     // The curtain lies over everything else.
     picture1_ = new QWidget(client_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
     picture2_ = new QWidget(client_);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
     timerTendine_.setInterval(CurtainSteps::kIntervalMs);
     connect(&timerTendine_, &QTimer::timeout, this, &FrmInizio::tickTendine);
 

@@ -33,6 +33,7 @@ QFrame* borderlessFrame(QWidget* parent, const QColor& ground) {
 
 FrmNome::FrmNome(App& app, QWidget* parent) : QWidget(parent), app_(app), entry_(app.state()) {
     setWindowTitle(kNameWindowTitle);
+    setAccessibleName(QStringLiteral("Scrivi il tuo nome"));
     buildControls();
     recordLayout();
     lblNome_->setText(entry_.label());
@@ -50,8 +51,10 @@ void FrmNome::buildControls() {
     label12_ = plainLabel(fraNome_, kNameHeading);
     label12_->setFont(designFont(QStringLiteral("Arial"), 14.25, true));
     setTextColour(*label12_, QColor(192, 0, 0));
-    placeTwips(*label12_, 465, 195, 4950, 465);
+    // Down to the name's label, not over it.
+    placeTwips(*label12_, 465, 195, 4950, 390);
     lblNome_ = plainLabel(fraNome_);
+    captionForScreenReaders(*lblNome_, QStringLiteral("Nome"));
     lblNome_->setFont(designFont(QStringLiteral("Arial"), 24, true));
     setTextColour(*lblNome_, QColor(255, 0, 0));
     setGround(*lblNome_, palette().color(QPalette::Base));  // the system's window colour

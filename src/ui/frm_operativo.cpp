@@ -165,12 +165,15 @@ void FrmOperativo::buildControls() {
     place(*label2_, {210, 1260, 1200, 300});
     label7_ = makeLabel(client_, "Label7", small, systemText, Qt::AlignLeft | Qt::AlignVCenter);
     label7_->setWordWrap(true);
+    captionForScreenReaders(*label2_, QStringLiteral("Numero della domanda"));
+    captionForScreenReaders(*label7_, QStringLiteral("Domande estratte"));
     place(*label7_, {1500, 1230, 10170, 360});
 
     frame1_ = makeFrame(client_, "Frame1");
     place(*frame1_, {210, 1590, 11460, 2640});
     box1_ = new QTextEdit(frame1_);
     box1_->setObjectName(QStringLiteral("Box1"));
+    box1_->setAccessibleName(QStringLiteral("Domanda"));  // its value is the question's text
     box1_->setReadOnly(true);
     box1_->setTextInteractionFlags(Qt::NoTextInteraction);  // no caret, no selection
     box1_->setFocusPolicy(Qt::NoFocus);
@@ -188,6 +191,8 @@ void FrmOperativo::buildControls() {
         makeLabel(client_, "lblCorrezione2", designFont(QStringLiteral("Arial"), 50, true), kRed,
                   Qt::AlignLeft | Qt::AlignVCenter);
     place(*correzione_, {3070, 4320, 3300, 1440});
+    captionForScreenReaders(*risultato_, QStringLiteral("Risposta"));
+    captionForScreenReaders(*correzione_, QStringLiteral("Correzione"));
     esito_ = makeLabel(client_, "LblEsito", designFont(QStringLiteral("Arial"), 60, true), kRed);
     place(*esito_, {6500, 4320, 5170, 1440});
     numero4_ = makeLabel(client_, "LblNumero22_4", small, systemText);
@@ -220,6 +225,8 @@ void FrmOperativo::buildControls() {
         place(*label, {left, 150, 1080, 690});
         headings_[static_cast<size_t>(index)] = label;
         *values[column] = makeLabel(elaborazione_, valueNames[column], counter, kBlue);
+        // A count read alone says nothing: the heading above it says what it counts.
+        captionForScreenReaders(**values[column], QString::fromUtf8(text).trimmed());
         place(**values[column], {left, 960, 1080, 780});
     }
     tempoOperazione_->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));

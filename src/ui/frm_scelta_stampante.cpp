@@ -24,6 +24,7 @@ QString onScreen(QString text) {
 FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
     : QDialog(parent), choice_(app.printers()) {
     setWindowTitle(QStringLiteral("Form1"));
+    setAccessibleName(QStringLiteral("Scelta della stampante"));
     setGround(*this, QColor(255, 255, 192));
 
     label1_ = plainLabel(this, onScreen(choice_.label1()));
@@ -38,6 +39,7 @@ FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
 
     combo1_ = new QComboBox(this);
     combo1_->setFont(designFont(kSansSerif, 9.75, true));
+    combo1_->setAccessibleName(QStringLiteral("Stampanti"));
     combo1_->addItems(choice_.entries());
     placeTwips(*combo1_, 612, 2400, 4632, 0);
     combo1_->resize(combo1_->width(), combo1_->sizeHint().height());

@@ -72,7 +72,8 @@ void FrmStampaEsercizio::buildControls() {
     label5_->setFont(designFont(kArial, 15.75, true));
     label5_->setAlignment(Qt::AlignCenter);
     setTextColour(*label5_, QColor(192, 0, 0));
-    placeTwips(*label5_, 90, 120, 11565, 555);
+    // The title ends where the preview begins.
+    placeTwips(*label5_, 90, 120, 11565, 480);
 
     for (int label = 1; label <= kPreviewLabels; ++label) {
         QLabel* line = plainLabel(client_);
@@ -81,7 +82,8 @@ void FrmStampaEsercizio::buildControls() {
         setGround(*line, kLabelColour);
         setTextColour(*line, QColor(128, 0, 0));
         const int left = label <= 10 ? 45 : 75;
-        placeTwips(*line, left, kPreviewTops.at(static_cast<size_t>(label - 1)), 7845, 285);
+        // As high as the lines are apart, so that neighbours do not cover each other.
+        placeTwips(*line, left, kPreviewTops.at(static_cast<size_t>(label - 1)), 7845, 270);
         lblOp_.at(static_cast<size_t>(label - 1)) = line;
     }
 

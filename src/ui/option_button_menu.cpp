@@ -26,6 +26,12 @@ MenuItemButton::MenuItemButton(OptionButtonMenu& menu, int index, const QString&
     setFocusPolicy(Qt::StrongFocus);
     // The face covers the whole button: nothing under it needs painting when it changes.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Mouse and keys never click the button; only a screen reader's press action does, and it
+    // chooses the item as a mouse press would.
+    connect(this, &QPushButton::clicked, this, [this] {
+        menu_.itemMousePress(index_);
+        menu_.itemMouseRelease(index_);
+    });
 }
 
 // None of the handlers below passes the event on to QPushButton: the button would go down, click on

@@ -1,11 +1,54 @@
 #include "ui/platform.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace sd {
+namespace {
+
+// Marks the widgets the interfaces below stand for; the toolkit's own serve all others.
+const char* const kCaptionProperty = "sdScreenReaderCaption";
+const char* const kPictureProperty = "sdScreenReaderPicture";
+
+class CaptionedLabel final : public QAccessibleWidget {
+  public:
+    explicit CaptionedLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    // Computed at every reading, so it is never behind the label's text.
+    QString text(QAccessible::Text which) const override {
+        if (which != QAccessible::Name) return QAccessibleWidget::text(which);
+        const QString caption = widget()->property(kCaptionProperty).toString();
+        const QString shown = static_cast<const QLabel*>(widget())->text().trimmed();
+        return shown.isEmpty() ? caption : caption + QStringLiteral(": ") + shown;
+    }
+};
+
+QAccessibleInterface* screenReaderInterface(const QString& /*className*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) return nullptr;
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label != nullptr && label->property(kCaptionProperty).isValid())
+        return new CaptionedLabel(label);
+    if (widget->property(kPictureProperty).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+// The toolkit builds a widget's interface on the first question about it and keeps it, so the
+// marks must be set, and the factory installed, while the window is being built.
+void installScreenReaderInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(screenReaderInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace
 
 void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Arial"),
@@ -57,6 +100,17 @@ QLabel* plainLabel(QWidget* parent, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
+}
+
+void captionForScreenReaders(QLabel& label, const QString& caption) {
+    installScreenReaderInterfaces();
+    label.setProperty(kCaptionProperty, caption);
+}
+
+void pictureForScreenReaders(QWidget& widget, const QString& name) {
+    installScreenReaderInterfaces();
+    widget.setProperty(kPictureProperty, true);
+    widget.setAccessibleName(name);
 }
 
 std::optional<QString> missingDisplayMessage(

@@ -33,6 +33,14 @@ void setTextColour(QWidget& widget, const QColor& colour);
 // A label that shows its text as plain text, never as rich text.
 QLabel* plainLabel(QWidget* parent, const QString& text = {});
 
+// Screen readers. A label whose text alone says nothing (a count, an answer, "?") is read as its
+// caption with the text, "Domande poste: 3", or the caption alone while it is empty; the name
+// follows every later setText by itself.
+void captionForScreenReaders(QLabel& label, const QString& caption);
+// A surface the program draws on is read as a picture (role Graphic) with this name; its owner
+// puts what the picture says in its accessible description.
+void pictureForScreenReaders(QWidget& widget, const QString& name);
+
 // Why no window can be shown, or nothing when one can: with no display, or an X display that
 // does not answer, the toolkit would abort, so the program says so in one line instead.
 // `environment` reads a variable; `x11Reachable` tries to open an X display by name.

@@ -69,10 +69,15 @@ void ProportionalLayout::apply() {
             case ControlKind::DockedRight:
                 entry.control->setGeometry(width - controlWidth, 0, controlWidth, height);
                 break;
-            default:
-                entry.control->setGeometry(scaled(f.left, width), scaled(f.top, height),
-                                           controlWidth, scaled(f.height, height));
+            default: {
+                // Edges are rounded, not sizes: controls that touch in the design touch on the
+                // screen too, never a pixel over each other.
+                const int left = scaled(f.left, width);
+                const int top = scaled(f.top, height);
+                entry.control->setGeometry(left, top, scaled(f.left + f.width, width) - left,
+                                           scaled(f.top + f.height, height) - top);
                 break;
+            }
         }
     }
     if (afterApply_) afterApply_();
