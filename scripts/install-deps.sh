@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick python3
   clang-format
   cups cups-client cups-bsd poppler-utils libcups2-dev tesseract-ocr tesseract-ocr-eng
+  dpkg-dev file desktop-file-utils appstream librsvg2-bin
 )
 
 missing=()
