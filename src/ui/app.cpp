@@ -129,7 +129,19 @@ void App::noteActivation(WindowId id) {
 void App::unloadWindow(WindowId id) {
     if (!registry_.isLoaded(id)) return;
     unloadOne(id);
+    // A window kept loaded but hidden (the printer window) cannot be reached once no other is on
+    // screen: the program ends rather than run on unseen.
+    if (!anyWindowOnScreen()) return unloadAll();
     bringLastActiveToFront();
+}
+
+bool App::anyWindowOnScreen() const {
+    for (int i = 0; i < kWindowCount; ++i) {
+        const auto* window =
+            qobject_cast<const QWidget*>(registry_.instance(static_cast<WindowId>(i)));
+        if (window != nullptr && window->isVisible()) return true;
+    }
+    return false;
 }
 
 void App::unloadAll() {

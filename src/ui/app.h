@@ -66,7 +66,7 @@ class App final : public QObject {
     void showModal(WindowId id);
     // Destroys the window, never the Drill state. Unloading the start window first unloads the
     // exercise window. The window that was active just before it comes back to the front, with
-    // the keyboard.
+    // the keyboard; with none left on screen, the hidden ones go too and the program ends.
     void unloadWindow(WindowId id);
     // Unloads every window, one after another, the start window (with the exercise window before
     // it) first: the program ends.
@@ -91,6 +91,7 @@ class App final : public QObject {
     void noteActivation(WindowId id);
     void unloadOne(WindowId id);
     void bringLastActiveToFront();
+    bool anyWindowOnScreen() const;
     std::optional<WindowId> idOf(const QObject* window) const;
 
     DrillState state_;

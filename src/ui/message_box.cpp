@@ -16,6 +16,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 
 void showMessage(QWidget* parent, const QString& text) {
     makeMessageBox(parent, text)->exec();
+    // Without a window manager (Xvfb) nothing else gives the keyboard back to the window the
+    // message came from.
+    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
 }
 
 }  // namespace sd

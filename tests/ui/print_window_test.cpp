@@ -129,6 +129,18 @@ TEST_F(PrintWindow, DigitsOfBothRowsMoveTheFocusAndTooFewQuestionsPrintNothing) 
     EXPECT_TRUE(printed("prima").isEmpty());
 }
 
+// Once the message is acknowledged the keys work on the window again, with no window manager to
+// hand the keyboard back.
+TEST_F(PrintWindow, AfterAMessageTheWindowHasTheKeyboardAgain) {
+    answered(9);
+    FrmStampaEsercizio* window = open();
+    QTest::keyClick(focused(), Qt::Key_3);
+    EXPECT_EQ(messageDuring([] { QTest::keyClick(focused(), Qt::Key_Return); }),
+              kTooFewQuestionsMessage);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(focused(), window->menu().item(2));
+}
+
 TEST_F(PrintWindow, EsciEmptiesTheTimesAndTheNextOpeningShowsNoNumber) {
     app->state().exerciseTimes[3] = QStringLiteral("12");
     QTest::mousePress(open()->menu().item(0), Qt::LeftButton);

@@ -305,6 +305,22 @@ TEST_F(StartWindow, TheWindowActiveBeforeAClosedOneComesBackToTheFront) {
     EXPECT_EQ(app->activationOrder(), (std::vector<WindowId>{WindowId::Autore, WindowId::Inizio}));
 }
 
+// The printer window stays loaded once "C H I U D I" hides it. Once the pupil has closed every
+// window on screen, it must not keep the program running unseen.
+TEST_F(StartWindow, ClosingTheLastWindowOnScreenEndsTheProgramDespiteAHiddenOne) {
+    app->registerWindow(
+        WindowId::SceltaStampante, [] { return std::make_unique<QWidget>(); }, WindowShow::Normal);
+    app->showWindow(WindowId::SceltaStampante)->hide();
+    window->mnuAutore().trigger();
+    auto* about = app->window<FrmAutore>(WindowId::Autore);
+    window->close();
+    EXPECT_EQ(ends, 0);  // the about window is still on screen
+    EXPECT_TRUE(app->registry().isLoaded(WindowId::SceltaStampante));
+    QTest::mouseClick(&about->command1(), Qt::LeftButton);
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(app->registry().loadedCount(), 0);
+}
+
 TEST_F(StartWindow, AutoreTwiceOpensOneAboutWindowThatClosesAndComesBackAfresh) {
     window->mnuAutore().trigger();
     auto* about = app->window<FrmAutore>(WindowId::Autore);
