@@ -4,14 +4,12 @@
 #include "certificate/certificate_page.h"
 #include "ui/app.h"
 #include "ui/certificate_surface.h"
-#include "ui/message_box.h"
 #include "ui/option_button_menu.h"
 #include "ui/page_printer.h"
 #include "ui/platform.h"
 #include "ui/proportional_layout.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFrame>
 #include <QLocale>
@@ -120,12 +118,10 @@ void FrmAttestato::AzioneMenu(int index) {
 void FrmAttestato::print() {
     if (!printable_) return;
     finishDrawing();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result =
-        printCertificate(certificatePrintPage(), picture1_->image(), app_.printers().currentName());
-    QApplication::restoreOverrideCursor();
-    if (result.outcome != PrintOutcome::Printed)
-        showMessage(this, printFailureMessage(result.outcome));
+    printTellingFailures(this, [this] {
+        return printCertificate(certificatePrintPage(), picture1_->image(),
+                                app_.printers().currentName());
+    });
 }
 
 }  // namespace sd

@@ -12,7 +12,6 @@
 #include "ui/twips.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -170,12 +169,9 @@ void FrmStampaEsercizio::printSheet() {
         showMessage(this, job.message);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result =
-        printDocument(job.sheet, app_.printers().currentName(), QStringLiteral("Esercizio"));
-    QApplication::restoreOverrideCursor();
-    if (result.outcome != PrintOutcome::Printed)
-        showMessage(this, printFailureMessage(result.outcome));
+    printTellingFailures(this, [&] {
+        return printDocument(job.sheet, app_.printers().currentName(), QStringLiteral("Esercizio"));
+    });
 }
 
 }  // namespace sd

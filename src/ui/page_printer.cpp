@@ -1,9 +1,11 @@
 #include "ui/page_printer.h"
 
 #include "printing/font_names.h"
+#include "ui/message_box.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -144,6 +146,14 @@ PrintResult printCertificate(const CertificatePage& page, const QImage& image,
             }
         }
     });
+}
+
+void printTellingFailures(QWidget* window, const std::function<PrintResult()>& print) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintResult result = print();
+    QApplication::restoreOverrideCursor();
+    if (result.outcome != PrintOutcome::Printed)
+        showMessage(window, printFailureMessage(result.outcome));
 }
 
 PrintResult printDocument(const QString& queue, const QString& title, const PageDrawing& draw) {

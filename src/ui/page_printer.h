@@ -13,6 +13,7 @@
 
 class QImage;
 class QPainter;
+class QWidget;
 
 namespace sd {
 
@@ -40,5 +41,9 @@ PrintResult printDocument(const QString& queue, const QString& title, const Page
 // the image at its own physical size (its pixels at the resolution it was drawn at).
 PrintResult printCertificate(const CertificatePage& page, const QImage& image,
                              const QString& queue);
+
+// Runs a print action with the wait cursor up; when the page did not come out, a message box on
+// `window` tells the pupil what happened and what to do.
+void printTellingFailures(QWidget* window, const std::function<PrintResult()>& print);
 
 }  // namespace sd

@@ -340,3 +340,13 @@ e2e_start_spooler() {
   for queue in "$@"; do e2e_spooler queue "$queue" "$E2E_SPOOL/out/$queue.pdf"; done
   e2e_spooler default "$1"
 }
+
+# open_multiples_by_keyboard: once the curtain has opened, Enter on "I MULTIPLI"; sets start and
+# exercise to the two windows.
+open_multiples_by_keyboard() {
+  start=$(wait_window 10 "$start_title")
+  wait_until 6 "the curtain has opened" curtain_open "$start"
+  wait_until 3 "the start window has the keyboard" focus_is "$start"
+  xdotool key Return
+  exercise=$(wait_window 5 '^48 DOMANDE')
+}

@@ -31,13 +31,8 @@ sheet_printed() {
     grep -q '^Eser. n.2: Tempo tot. secondi$' <<<"$text"
 }
 
-start=$(wait_window 10 "$start_title")
-wait_until 6 "the curtain has opened" curtain_open "$start"
-
 # --- By keyboard: ten answers "1.000", each judged wrong.
-wait_until 3 "the start window has the keyboard" focus_is "$start"
-xdotool key Return
-exercise=$(wait_window 5 '^48 DOMANDE')
+open_multiples_by_keyboard
 for question in 1 2 3 4 5 6 7 8 9 10; do
   wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
   xdotool key space space Return Return
