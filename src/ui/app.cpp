@@ -7,11 +7,14 @@
 #include "ui/frm_scelta_stampante.h"
 #include "ui/frm_stampa_esercizio.h"
 #include "ui/page_printer.h"
+#include "ui/platform_input.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -23,7 +26,9 @@ App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
          QuitHook onNoWindowLeft)
     : clock_(std::move(clock)),
       random_(random ? std::move(random) : std::make_unique<SeededRandom>(*clock_)),
-      onNoWindowLeft_(std::move(onNoWindowLeft)) {
+      onNoWindowLeft_(std::move(onNoWindowLeft)),
+      input_(new PlatformInput(this)) {
+    useDetectableAutoRepeat();
     // The registry, not the toolkit, decides when the program ends: a hidden window still counts.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     registry_.setOnUnload([this](WindowId id, QObject* window) {
@@ -58,8 +63,7 @@ void App::registerOwnWindows() {
         WindowId::Attestato, [this] { return std::make_unique<FrmAttestato>(*this); },
         WindowShow::Maximised);
     registerWindow(
-        WindowId::Nome, [this] { return std::make_unique<FrmNome>(*this); },
-        WindowShow::Maximised);
+        WindowId::Nome, [this] { return std::make_unique<FrmNome>(*this); }, WindowShow::Maximised);
     registerWindow(
         WindowId::SceltaStampante, [this] { return std::make_unique<FrmSceltaStampante>(*this); },
         WindowShow::Normal);
@@ -101,13 +105,12 @@ QWidget* App::showWindow(WindowId id) {
                 window->setGeometry(screen->availableGeometry());
             window->showMaximized();
         } else {
+            keepOver(*window, frontWindow());
             window->show();
         }
     }
     if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    // With no window manager (Xvfb) nothing else gives the window the keyboard.
-    window->raise();
-    window->activateWindow();
+    bringToFront(*window);
     // Noted here too: a platform without a window manager may never report the activation.
     noteActivation(id);
     return window;
@@ -116,9 +119,37 @@ QWidget* App::showWindow(WindowId id) {
 void App::showModal(WindowId id) {
     auto* dialog = qobject_cast<QDialog*>(loadWindow(id));
     if (dialog == nullptr) return;
+    keepOver(*dialog, frontWindow());
     noteActivation(id);
+    // Once it is on screen, every time: without a window manager a window shown again stays
+    // where it was in the stack, under the window that opened it.
+    QTimer::singleShot(0, dialog, [this, dialog] { bringToFront(*dialog); });
     dialog->exec();
     bringLastActiveToFront();
+}
+
+// The window it is shown over keeps a small window above itself (its transient parent), on every
+// window manager and compositor.
+void App::keepOver(QWidget& window, QWidget* owner) {
+    if (owner == nullptr || owner == &window) return;
+    window.winId();
+    owner->winId();
+    window.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+void App::bringToFront(QWidget& window) {
+    // With no window manager (Xvfb) nothing else gives the window the keyboard.
+    window.raise();
+    window.activateWindow();
+    input_->cameToFront(window);
+}
+
+QWidget* App::frontWindow() const {
+    for (auto id = activationOrder_.rbegin(); id != activationOrder_.rend(); ++id)
+        if (auto* window = qobject_cast<QWidget*>(registry_.instance(*id));
+            window != nullptr && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 void App::noteActivation(WindowId id) {
@@ -165,13 +196,7 @@ void App::start() {
 // The last active window still on screen: a window hidden but loaded (the printer window) is
 // passed over.
 void App::bringLastActiveToFront() {
-    for (auto id = activationOrder_.rbegin(); id != activationOrder_.rend(); ++id) {
-        auto* window = qobject_cast<QWidget*>(registry_.instance(*id));
-        if (window == nullptr || !window->isVisible()) continue;
-        window->raise();
-        window->activateWindow();
-        return;
-    }
+    if (QWidget* window = frontWindow()) bringToFront(*window);
 }
 
 std::optional<WindowId> App::idOf(const QObject* window) const {

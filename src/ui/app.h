@@ -26,6 +26,8 @@ enum class WindowShow { Normal, Maximised };
 // Windows are top-level QWidgets built by their factory as `Window(App& app)`; they reach the
 // state and the other windows only through this object. The exercise window's factory is
 // registered by registerOperativo() below, the one place that knows the class FrmOperativo.
+class PlatformInput;
+
 class App final : public QObject {
     Q_OBJECT
   public:
@@ -62,7 +64,8 @@ class App final : public QObject {
     // Loads the window if needed and shows it without blocking the others (maximised where the
     // window opens maximised); a window already on screen only comes to the front.
     QWidget* showWindow(WindowId id);
-    // Loads the window if needed and shows it modally: returns once it is hidden or unloaded.
+    // Loads the window if needed and shows it modally over the window in front, which is its
+    // transient parent: returns once it is hidden or unloaded.
     void showModal(WindowId id);
     // Destroys the window, never the Drill state. Unloading the start window first unloads the
     // exercise window. The window that was active just before it comes back to the front, with
@@ -91,6 +94,9 @@ class App final : public QObject {
     void noteActivation(WindowId id);
     void unloadOne(WindowId id);
     void bringLastActiveToFront();
+    void bringToFront(QWidget& window);
+    static void keepOver(QWidget& window, QWidget* owner);
+    QWidget* frontWindow() const;
     bool anyWindowOnScreen() const;
     std::optional<WindowId> idOf(const QObject* window) const;
 
@@ -99,6 +105,7 @@ class App final : public QObject {
     std::unique_ptr<RandomSource> random_;
     QuitHook onNoWindowLeft_;
     std::unique_ptr<PrinterModel> printers_;
+    PlatformInput* input_ = nullptr;  // child of this object
     std::array<WindowShow, kWindowCount> shows_{};
     std::vector<WindowId> activationOrder_;  // most recently active last
     bool unloading_ = false;  // activations the platform makes while windows go are not the pupil's

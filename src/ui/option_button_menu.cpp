@@ -154,6 +154,12 @@ void OptionButtonMenu::setFixedColours(const QColor& normal, const QColor& highl
     repaintColours();
 }
 
+void OptionButtonMenu::setRestingColour(const QColor& resting) {
+    resting_ = resting;
+    hadFocus_.assign(items_.size(), false);
+    repaintColours();
+}
+
 void OptionButtonMenu::setHighlightsFocus(bool highlights) {
     highlightsFocus_ = highlights;
     repaintColours();
@@ -171,7 +177,10 @@ void OptionButtonMenu::setItemEnabled(int index, bool enabled) {
 }
 
 void OptionButtonMenu::showFocus(int index) {
+    const int previous = shownFocus_;
     shownFocus_ = item(index) != nullptr ? index : -1;
+    if (previous >= 0 && previous != shownFocus_ && resting_)
+        hadFocus_[static_cast<size_t>(previous)] = true;
     if (MenuItemButton* button = item(shownFocus_); button != nullptr && button->isEnabled()) {
         movingFocus_ = true;
         button->setFocus(Qt::OtherFocusReason);
@@ -192,8 +201,10 @@ void OptionButtonMenu::repaintColours() {
     const QColor normal = normalColour();
     const QColor highlight = highlightColour();
     for (MenuItemButton* button : items_) {
+        const auto index = static_cast<size_t>(button->index());
         const bool lit = highlightsFocus_ && button->index() == shownFocus_;
-        button->setFace(lit ? highlight : normal);
+        const bool resting = resting_ && !hadFocus_[index];
+        button->setFace(lit ? highlight : resting ? *resting_ : normal);
     }
 }
 

@@ -88,6 +88,8 @@ class OptionButtonMenu final : public QObject {
     void route(MenuRoutes routes);
 
     void setFixedColours(const QColor& normal, const QColor& highlight);
+    // The colour items wear until they first lose the focus; from then on the normal colour.
+    void setRestingColour(const QColor& resting);
     // Whether the focused item is drawn in the highlight colour (the name window's button is not).
     void setHighlightsFocus(bool highlights);
 
@@ -117,6 +119,8 @@ class OptionButtonMenu final : public QObject {
     std::unique_ptr<OptionMenu> logic_;
     std::optional<QColor> fixedNormal_;
     std::optional<QColor> fixedHighlight_;
+    std::optional<QColor> resting_;
+    std::vector<bool> hadFocus_;  // items that lost the focus once: their resting colour is gone
     bool highlightsFocus_ = true;
     int shownFocus_ = -1;
     bool movingFocus_ = false;  // the menu itself is moving the focus: not news for the owner

@@ -56,13 +56,13 @@ wait_until() {
 
 # Starts Xvfb on a display number it picks itself (-displayfd), so runs in parallel never meet.
 # A black root (-br) makes "nothing painted yet" easy to tell; -noreset keeps the server from
-# resetting, and refusing connections meanwhile, whenever its last client leaves; an autorepeat
-# delay of a minute lets a test hold a key down as long as it needs without repeats.
+# resetting, and refusing connections meanwhile, whenever its last client leaves. Held keys
+# repeat as on any desktop (the server's own delay and rate): a key held down must act once.
 # Starts a private Xvfb, or skips the test (status 77) where Xvfb is not installed at all.
 e2e_start_xvfb() {
   command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
   Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -br -noreset \
-    -ardelay 60000 -nolisten tcp \
+    -nolisten tcp \
     3>"$E2E_TMP/display" >/dev/null 2>"$E2E_TMP/xvfb.log" &
   E2E_XVFB_PID=$!
   wait_until 10 "Xvfb reports its display" test -s "$E2E_TMP/display"
@@ -224,7 +224,7 @@ highlighted() {
 }
 
 # click_design ID LEFT TOP WIDTH HEIGHT: a left click in the middle of that design box of a window
-# with a menu bar.
+# with a menu bar; E2E_CLICKS=2 makes it a double click, as quick as a child's.
 click_design() {
   local X Y WIDTH HEIGHT
   window_geometry "$1"
@@ -232,7 +232,7 @@ click_design() {
   read -r x y < <(awk -v l="$2" -v t="$3" -v w="$4" -v h="$5" -v W="$WIDTH" -v H="$HEIGHT" \
     -v dw="$E2E_DESIGN_WIDTH" -v dh="$E2E_DESIGN_HEIGHT" -v mb="$E2E_MENU_BAR" \
     'BEGIN { printf "%d %d\n", (l + w / 2) * W / dw, mb + (t + h / 2) * (H - mb) / dh }')
-  xdotool mousemove --window "$1" "$x" "$y" click 1
+  xdotool mousemove --window "$1" "$x" "$y" click --repeat "${E2E_CLICKS:-1}" --delay 80 1
 }
 
 # --- Places of the program's controls, as design boxes "LEFT TOP WIDTH HEIGHT"

@@ -2,14 +2,17 @@
 #include "ui/curtain.h"
 #include "ui/keys.h"
 #include "ui/message_box.h"
+#include "ui/platform_input.h"
 #include "ui/proportional_layout.h"
 #include "ui/twips.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +80,94 @@ TEST(VirtualKeys, AutomaticRepeatReleasesAreNoKeyUps) {
     const QKeyEvent physical(QEvent::KeyRelease, Qt::Key_2, Qt::NoModifier, QString(), false);
     EXPECT_FALSE(isPhysicalRelease(repeat));
     EXPECT_TRUE(isPhysicalRelease(physical));
+}
+
+// X11 with its repeats as presses alone, and Wayland, whose toolkit marks both halves of a
+// repeat: each a sequence of (press?, auto-repeat flag, time).
+TEST(HeldKeys, AHeldKeyIsNewOnceAndLetGoOnce) {
+    struct Step {
+        bool press;
+        bool autoRepeat;
+        quint64 time;
+        bool acts;
+    };
+    const std::vector<std::vector<Step>> holds = {
+        {{true, false, 0, true},
+         {true, false, 660, false},
+         {true, false, 700, false},
+         {false, false, 720, true},
+         {true, false, 900, true}},
+        {{true, false, 0, true},
+         {false, true, 660, false},
+         {true, true, 660, false},
+         {false, false, 800, true}},
+        // A press long after the last one is new: the key's release went to another program.
+        {{true, false, 0, true}, {true, false, 5000, true}},
+    };
+    for (size_t h = 0; h < holds.size(); ++h) {
+        HeldKeys keys;
+        for (size_t i = 0; i < holds[h].size(); ++i) {
+            const Step& step = holds[h][i];
+            const bool acts = step.press ? keys.press(65, step.autoRepeat, step.time)
+                                         : keys.release(65, step.autoRepeat);
+            EXPECT_EQ(acts, step.acts) << "hold " << h << ", event " << i;
+        }
+    }
+}
+
+TEST(PressGuard, TheSecondPressOfADoubleClickNeverReachesTheWindowTheFirstBroughtUp) {
+    const int a = 0, b = 0;  // two windows
+    PressGuard guard(400);
+    EXPECT_TRUE(guard.acceptPress(&a, 1000, 0));
+    guard.cameToFront(&b, 5);
+    EXPECT_FALSE(guard.acceptPress(&b, 1150, 150));
+    EXPECT_TRUE(guard.acceptPress(&b, 1450, 450));  // later than a double click: a press again
+    // A window already in front, or one that came up because of a key, takes a quick press.
+    EXPECT_TRUE(guard.acceptPress(&a, 2000, 1000));
+    EXPECT_TRUE(guard.acceptPress(&b, 2100, 1100));
+    guard.keyPressed();
+    guard.cameToFront(&a, 1110);
+    EXPECT_TRUE(guard.acceptPress(&a, 2200, 1200));
+    // A window that comes up long after the press came up for another reason.
+    guard.cameToFront(&b, 1700);
+    EXPECT_TRUE(guard.acceptPress(&b, 2300, 1750));
+}
+
+// The filter stands between the platform and every window: what it swallows, no widget sees.
+TEST(PlatformInput, RepeatsOfAHeldKeyReachNoWidget) {
+    QObject owner;
+    PlatformInput input(&owner);
+    QPushButton button;
+    int presses = 0, releases = 0;
+    struct Counter : QObject {
+        int& presses;
+        int& releases;
+        Counter(int& p, int& r) : presses(p), releases(r) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            presses += event->type() == QEvent::KeyPress;
+            releases += event->type() == QEvent::KeyRelease;
+            return false;
+        }
+    } counter(presses, releases);
+    button.installEventFilter(&counter);
+    button.show();
+    button.setFocus();
+    QWindow* window = button.windowHandle();
+    ASSERT_NE(window, nullptr);
+    QCoreApplication::processEvents();
+    const auto send = [window](QEvent::Type type, bool autoRepeat, ulong time) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, 65, 32, 0, QStringLiteral(" "),
+                        autoRepeat);
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(window, &event);
+    };
+    send(QEvent::KeyPress, false, 100);
+    send(QEvent::KeyPress, false, 760);   // X11: a repeat, no release between
+    send(QEvent::KeyRelease, true, 800);  // Wayland: a repeat's release and press
+    send(QEvent::KeyPress, true, 800);
+    send(QEvent::KeyRelease, false, 900);
+    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(releases, 1);
 }
 
 TEST(CurtainSteps, StartsAtHalfTheOuterWidthEach) {

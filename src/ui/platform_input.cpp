@@ -1,0 +1,125 @@
+#include "ui/platform_input.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QWidget>
+
+// The XKB header names a field "explicit", a word of C++.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+namespace sd {
+namespace {
+
+// The key a key event stands for: the keyboard's own code where the platform gives one.
+quint32 keyOf(const QKeyEvent& event) {
+    return event.nativeScanCode() != 0 ? event.nativeScanCode()
+                                       : 0x80000000u | static_cast<quint32>(event.key());
+}
+
+bool isMouseButtonEvent(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+           type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
+}
+
+}  // namespace
+
+bool HeldKeys::press(quint32 key, bool autoRepeat, quint64 timeMs) {
+    const auto held = down_.find(key);
+    const bool repeat = autoRepeat || (held != down_.end() && timeMs >= held->second &&
+                                       timeMs - held->second <= kLongestRepeatGapMs);
+    down_[key] = timeMs;
+    return !repeat;
+}
+
+bool HeldKeys::release(quint32 key, bool autoRepeat) {
+    if (autoRepeat) return false;
+    down_.erase(key);
+    return true;
+}
+
+bool PressGuard::acceptPress(const void* window, quint64 timeMs, qint64 nowMs) {
+    std::erase_if(raisedBy_, [&](const auto& entry) {
+        return timeMs < entry.second || timeMs - entry.second >= quint64(intervalMs_);
+    });
+    if (raisedBy_.contains(window)) return false;
+    last_ = Press{window, timeMs, nowMs};
+    return true;
+}
+
+void PressGuard::cameToFront(const void* window, qint64 nowMs) {
+    if (!last_ || last_->window == window || nowMs - last_->nowMs >= intervalMs_) return;
+    raisedBy_[window] = last_->timeMs;
+}
+
+PlatformInput::PlatformInput(QObject* parent)
+    : QObject(parent), presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+    clock_.start();
+    qApp->installEventFilter(this);
+}
+
+PlatformInput::~PlatformInput() {
+    qApp->removeEventFilter(this);
+}
+
+void PlatformInput::cameToFront(const QWidget& window) {
+    if (window.windowHandle() != nullptr)
+        presses_.cameToFront(window.windowHandle(), clock_.elapsed());
+}
+
+bool PlatformInput::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // Input comes from the platform to a window first, once, and from there to its widgets.
+    if (watched->isWindowType()) {
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease)
+            return swallowKey(static_cast<const QKeyEvent&>(*event));
+        if (isMouseButtonEvent(type)) return swallowMouse(static_cast<QWindow*>(watched), *event);
+    } else if ((type == QEvent::Show || type == QEvent::WindowActivate) &&
+               watched->isWidgetType()) {
+        if (const auto* widget = static_cast<const QWidget*>(watched); widget->isWindow())
+            cameToFront(*widget);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool PlatformInput::swallowKey(const QKeyEvent& event) {
+    if (event.type() == QEvent::KeyRelease)
+        return !keys_.release(keyOf(event), event.isAutoRepeat());
+    if (!keys_.press(keyOf(event), event.isAutoRepeat(), event.timestamp())) return true;
+    presses_.keyPressed();
+    return false;
+}
+
+bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    if (event.type() == QEvent::MouseButtonPress) {
+        if (presses_.acceptPress(window, mouse.timestamp(), clock_.elapsed())) {
+            refused_.clear();
+            return false;
+        }
+        refused_ = window;
+        return true;
+    }
+    if (refused_ != window) return false;
+    // The refused click goes whole: its double click, moves and release, up to the last button.
+    if (event.type() == QEvent::MouseButtonRelease && mouse.buttons() == Qt::NoButton)
+        refused_.clear();
+    return true;
+}
+
+void useDetectableAutoRepeat() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_xkb_per_client_flags_cookie_t cookie = xcb_xkb_per_client_flags(
+        connection, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+        XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0);
+    // The answer says only which flags are now set: not worth a round trip at start.
+    xcb_discard_reply(connection, cookie.sequence);
+    xcb_flush(connection);
+}
+
+}  // namespace sd

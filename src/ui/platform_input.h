@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+
+#include <map>
+#include <optional>
+
+class QKeyEvent;
+class QMouseEvent;
+class QWidget;
+
+namespace sd {
+
+// Which keys are down. A press of a key that is already down is its automatic repeat, whatever
+// the platform calls it: X11 may mark the release of a repeat as a real one, and then only the
+// keys still down tell a repeat from a new press.
+class HeldKeys {
+  public:
+    // A press further apart than this from the last press or repeat of a key held down is new:
+    // that key's release went to another program. Every desktop repeats sooner.
+    static constexpr quint64 kLongestRepeatGapMs = 1000;
+
+    // A key went down at `timeMs`: true for a new press, false for a repeat of a held key.
+    bool press(quint32 key, bool autoRepeat, quint64 timeMs);
+    // A key came up: true when it is let go, false for a release that belongs to a repeat.
+    bool release(quint32 key, bool autoRepeat);
+    bool isDown(quint32 key) const { return down_.contains(key); }
+
+  private:
+    std::map<quint32, quint64> down_;  // key -> time of its last press or repeat
+};
+
+// The second press of a double click must not reach a window that the first press brought to the
+// front (a window it opened, or the one in front again after it closed one): the pupil meant the
+// item under the pointer the first time. Windows are told apart by any pointer that names them.
+class PressGuard {
+  public:
+    explicit PressGuard(int doubleClickIntervalMs) : intervalMs_(doubleClickIntervalMs) {}
+
+    // A mouse press on `window` at the platform's time `timeMs`, seen at `nowMs`: whether it is
+    // acted on.
+    bool acceptPress(const void* window, quint64 timeMs, qint64 nowMs);
+    // `window` came to the front at `nowMs`.
+    void cameToFront(const void* window, qint64 nowMs);
+    // A key was pressed: what comes to the front from now on comes because of it.
+    void keyPressed() { last_.reset(); }
+
+  private:
+    struct Press {
+        const void* window;
+        quint64 timeMs;
+        qint64 nowMs;
+    };
+    int intervalMs_;
+    std::optional<Press> last_;
+    std::map<const void*, quint64> raisedBy_;  // window -> time of the press that raised it
+};
+
+// What every window needs from the platform's input, done once for the whole program as the
+// application's event filter, before any window sees an event: a held key acts once (its
+// repeats, presses and releases alike, reach no window), and the second press of a double click
+// never lands on the window that the first one brought up.
+class PlatformInput final : public QObject {
+    Q_OBJECT
+  public:
+    explicit PlatformInput(QObject* parent);
+    ~PlatformInput() override;
+
+    // The program brought this window to the front (events may come later, or never, without a
+    // window manager).
+    void cameToFront(const QWidget& window);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool swallowKey(const QKeyEvent& event);
+    bool swallowMouse(QWindow* window, const QEvent& event);
+
+    HeldKeys keys_;
+    PressGuard presses_;
+    QElapsedTimer clock_;
+    QPointer<QWindow> refused_;  // the window whose click is being swallowed, press to release
+};
+
+// On X11 the server sends the release of a held key with every repeat; asked, it sends the
+// repeats as presses alone, and the one release when the key is let go. Does nothing elsewhere.
+void useDetectableAutoRepeat();
+
+}  // namespace sd

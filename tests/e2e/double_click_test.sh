@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# End to end, a child's double clicks on every item that opens or closes a window: "I MULTIPLI",
+# "Visualizza", "SCRIVI IL NOME", "AVANTI", "ATTESTATO", "TORNA ALLA FINESTRA PRECEDENTE". The
+# first press acts; the second lands on the window that came to the front and does nothing
+# there (it would have opened the printer window, printed, reopened the certificate, or ended
+# the program on "FINE SESSIONE").
+#   double_click_test.sh PROGRAM
+set -euo pipefail
+program=$1
+# shellcheck source=SCRIPTDIR/lib.sh
+source "$(dirname "$0")/lib.sh"
+
+e2e_start_xvfb
+e2e_start_program "$program"
+
+double_click() { E2E_CLICKS=2 click_design "$@"; }
+# Each window's design size and menu bar: the print window (11910 x 8340, menu bar), the name
+# window (10140 x 9015) and the certificate window (11940 x 8820), neither with a menu bar.
+on_print() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 "$@"; }
+on_name() { E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 "$@"; }
+on_certificate() { E2E_DESIGN_WIDTH=11940 E2E_DESIGN_HEIGHT=8820 E2E_MENU_BAR=0 "$@"; }
+
+# settled WINDOW WHAT: a double click's second press has had time to land, the program still runs
+# and WINDOW is the one in front, with the keyboard.
+settled() {
+  sleep 1
+  kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the program ended after the double click on $2"
+  wait_until 3 "after the double click on $2 the window in front has the keyboard" focus_is "$1"
+}
+
+start=$(wait_window 10 "$start_title")
+wait_until 6 "the curtain has opened" curtain_open "$start"
+double_click "$start" ${start_items[0]}
+exercise=$(wait_window 5 '^48 DOMANDE')
+settled "$exercise" '"I MULTIPLI"'
+
+# "Visualizza" on the menu bar; the print window's "Scegli la stampante" stands under the pointer.
+xdotool mousemove --window "$exercise" 30 10 click --repeat 2 --delay 80 1
+print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+settled "$print" '"Visualizza"'
+[ -z "$(windows_named '^Form1$')" ] || e2e_fail "the second press opened the printer window"
+
+on_print double_click "$print" 3030 7200 2800 720
+name=$(wait_window 5 '^Form2$')
+settled "$name" '"SCRIVI IL NOME"'
+
+# "AVANTI" closes the name window over "STAMPA ESERCIZIO", which would say "Esegui almeno 10
+# operazioni. " in a message box.
+on_name double_click "$name" 4980 7620 4515 804
+wait_no_window 3 '^Form2$'
+settled "$print" '"AVANTI"'
+[ -z "$(windows_named '^Il sistema decimale$')" ] || e2e_fail "the second press chose \"STAMPA ESERCIZIO\""
+
+# "ATTESTATO" opens the certificate window, whose "FINE SESSIONE" is under the pointer.
+on_print double_click "$print" 8760 7200 2800 720
+certificate=$(wait_window 5 '^Attestato$')
+settled "$certificate" '"ATTESTATO"'
+
+# "TORNA ALLA FINESTRA PRECEDENTE" closes it over "ATTESTATO", which would open it again.
+on_certificate double_click "$certificate" 6816 7347 5004 630
+wait_no_window 3 '^Attestato$'
+settled "$print" '"TORNA ALLA FINESTRA PRECEDENTE"'
+[ -z "$(windows_named '^Attestato$')" ] || e2e_fail "the second press opened the certificate again"
+e2e_log "every double click acted once"
