@@ -41,22 +41,30 @@ bool HeldKeys::release(quint32 key, bool autoRepeat) {
     return true;
 }
 
-bool PressGuard::acceptPress(const void* window, quint64 timeMs, qint64 nowMs) {
-    std::erase_if(raisedBy_, [&](const auto& entry) {
-        return timeMs < entry.second || timeMs - entry.second >= quint64(intervalMs_);
-    });
-    if (raisedBy_.contains(window)) return false;
-    last_ = Press{window, timeMs, nowMs};
+bool PressGuard::secondOfDoubleClick(const Press& first, quint64 timeMs, QPoint at) const {
+    return timeMs >= first.timeMs && timeMs - first.timeMs < quint64(intervalMs_) &&
+           (at - first.at).manhattanLength() <= distance_;
+}
+
+bool PressGuard::acceptPress(const void* window, quint64 timeMs, QPoint at, qint64 nowMs) {
+    const auto raised = raisedBy_.find(window);
+    const bool refused =
+        raised != raisedBy_.end() && secondOfDoubleClick(raised->second, timeMs, at);
+    raisedBy_.clear();  // a press decides for every window brought up before it
+    if (refused) return false;
+    last_ = Press{window, timeMs, at, nowMs};
     return true;
 }
 
 void PressGuard::cameToFront(const void* window, qint64 nowMs) {
     if (!last_ || last_->window == window || nowMs - last_->nowMs >= intervalMs_) return;
-    raisedBy_[window] = last_->timeMs;
+    raisedBy_[window] = *last_;
 }
 
 PlatformInput::PlatformInput(QObject* parent)
-    : QObject(parent), presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+    : QObject(parent),
+      presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
+               QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     clock_.start();
     qApp->installEventFilter(this);
 }
@@ -96,7 +104,8 @@ bool PlatformInput::swallowKey(const QKeyEvent& event) {
 bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
     const auto& mouse = static_cast<const QMouseEvent&>(event);
     if (event.type() == QEvent::MouseButtonPress) {
-        if (presses_.acceptPress(window, mouse.timestamp(), clock_.elapsed())) {
+        if (presses_.acceptPress(window, mouse.timestamp(), mouse.globalPosition().toPoint(),
+                                 clock_.elapsed())) {
             refused_.clear();
             return false;
         }

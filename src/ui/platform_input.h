@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QWindow>
 
@@ -35,14 +36,16 @@ class HeldKeys {
 
 // The second press of a double click must not reach a window that the first press brought to the
 // front (a window it opened, or the one in front again after it closed one): the pupil meant the
-// item under the pointer the first time. Windows are told apart by any pointer that names them.
+// item under the pointer the first time. A double click is two presses within the platform's
+// interval and distance. Windows are told apart by any pointer that names them.
 class PressGuard {
   public:
-    explicit PressGuard(int doubleClickIntervalMs) : intervalMs_(doubleClickIntervalMs) {}
+    PressGuard(int doubleClickIntervalMs, int doubleClickDistance)
+        : intervalMs_(doubleClickIntervalMs), distance_(doubleClickDistance) {}
 
-    // A mouse press on `window` at the platform's time `timeMs`, seen at `nowMs`: whether it is
-    // acted on.
-    bool acceptPress(const void* window, quint64 timeMs, qint64 nowMs);
+    // A mouse press on `window` at the platform's time `timeMs` and the screen point `at`, seen
+    // at `nowMs`: whether it is acted on.
+    bool acceptPress(const void* window, quint64 timeMs, QPoint at, qint64 nowMs);
     // `window` came to the front at `nowMs`.
     void cameToFront(const void* window, qint64 nowMs);
     // A key was pressed: what comes to the front from now on comes because of it.
@@ -52,11 +55,15 @@ class PressGuard {
     struct Press {
         const void* window;
         quint64 timeMs;
+        QPoint at;
         qint64 nowMs;
     };
+    bool secondOfDoubleClick(const Press& first, quint64 timeMs, QPoint at) const;
+
     int intervalMs_;
+    int distance_;
     std::optional<Press> last_;
-    std::map<const void*, quint64> raisedBy_;  // window -> time of the press that raised it
+    std::map<const void*, Press> raisedBy_;  // window -> the press that brought it up
 };
 
 // What every window needs from the platform's input, done once for the whole program as the

@@ -3,7 +3,7 @@
 # "Visualizza", "SCRIVI IL NOME", "AVANTI", "ATTESTATO", "TORNA ALLA FINESTRA PRECEDENTE". The
 # first press acts; the second lands on the window that came to the front and does nothing
 # there (it would have opened the printer window, printed, reopened the certificate, or ended
-# the program on "FINE SESSIONE").
+# the program on "FINE SESSIONE"). Then the printer window, opened twice, is in front both times.
 #   double_click_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -61,4 +61,18 @@ on_certificate double_click "$certificate" 6816 7347 5004 630
 wait_no_window 3 '^Attestato$'
 settled "$print" '"TORNA ALLA FINESTRA PRECEDENTE"'
 [ -z "$(windows_named '^Attestato$')" ] || e2e_fail "the second press opened the certificate again"
-e2e_log "every double click acted once"
+
+# The printer window comes to the front with the keyboard at every opening, the second included.
+for opening in first second; do
+  xdotool mousemove --window "$print" 60 10 click 1
+  printer=$(wait_window 5 '^Form1$')
+  wait_until 3 "the printer window has the keyboard at its $opening opening" focus_is "$printer"
+  snap "$shot"
+  window_geometry "$printer"
+  at_least "$(convert "$shot" -crop "$((WIDTH / 2))x$((HEIGHT / 4))+$((X + WIDTH / 4))+$((Y + HEIGHT / 2))" \
+    +repage -fill black +opaque "rgb(255,255,192)" -fill white -opaque "rgb(255,255,192)" \
+    -format "%[fx:round(100*mean)]" info:)" 50 || e2e_fail "the printer window is behind at its $opening opening"
+  E2E_DESIGN_WIDTH=6060 E2E_DESIGN_HEIGHT=5460 E2E_MENU_BAR=0 click_design "$printer" 1128 4188 3168 648
+  wait_no_window 3 '^Form1$'
+done
+e2e_log "every double click acted once; the printer window came to the front twice"

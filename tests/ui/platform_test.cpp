@@ -117,20 +117,23 @@ TEST(HeldKeys, AHeldKeyIsNewOnceAndLetGoOnce) {
 
 TEST(PressGuard, TheSecondPressOfADoubleClickNeverReachesTheWindowTheFirstBroughtUp) {
     const int a = 0, b = 0;  // two windows
-    PressGuard guard(400);
-    EXPECT_TRUE(guard.acceptPress(&a, 1000, 0));
+    const QPoint here(100, 100), near(103, 101), far(300, 100);
+    PressGuard guard(400, 5);
+    EXPECT_TRUE(guard.acceptPress(&a, 1000, here, 0));
     guard.cameToFront(&b, 5);
-    EXPECT_FALSE(guard.acceptPress(&b, 1150, 150));
-    EXPECT_TRUE(guard.acceptPress(&b, 1450, 450));  // later than a double click: a press again
+    EXPECT_FALSE(guard.acceptPress(&b, 1150, near, 150));
+    EXPECT_TRUE(guard.acceptPress(&b, 1450, here, 450));  // later than a double click
+    // Quick, but elsewhere: a press of its own.
+    guard.cameToFront(&a, 455);
+    EXPECT_TRUE(guard.acceptPress(&a, 1500, far, 500));
     // A window already in front, or one that came up because of a key, takes a quick press.
-    EXPECT_TRUE(guard.acceptPress(&a, 2000, 1000));
-    EXPECT_TRUE(guard.acceptPress(&b, 2100, 1100));
+    EXPECT_TRUE(guard.acceptPress(&b, 1600, far, 600));
     guard.keyPressed();
-    guard.cameToFront(&a, 1110);
-    EXPECT_TRUE(guard.acceptPress(&a, 2200, 1200));
+    guard.cameToFront(&a, 610);
+    EXPECT_TRUE(guard.acceptPress(&a, 1700, far, 700));
     // A window that comes up long after the press came up for another reason.
-    guard.cameToFront(&b, 1700);
-    EXPECT_TRUE(guard.acceptPress(&b, 2300, 1750));
+    guard.cameToFront(&b, 1200);
+    EXPECT_TRUE(guard.acceptPress(&b, 1800, far, 1250));
 }
 
 // The filter stands between the platform and every window: what it swallows, no widget sees.
