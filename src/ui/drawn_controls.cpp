@@ -28,11 +28,12 @@ QFont legendFont(int pixels) {
     return font;
 }
 
-QPixmap drawLegend(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+// Lays the legend out on the design square and scales that square onto `pixels`, so that the
+// lettering is drawn at the resolution it is shown at instead of stretched from a small picture.
+void paintLegend(QPainter& painter, QSize pixels) {
+    constexpr int side = LegendPicture::kDesignSide;
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.scale(pixels.width() / double(side), pixels.height() / double(side));
 
     const int headingHeight = side * 16 / 100;
     painter.setFont(legendFont(side * 9 / 100));
@@ -54,10 +55,43 @@ QPixmap drawLegend(int side) {
                          Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(name));
         top += lineHeight;
     }
+}
+
+QPixmap drawLegend(QSize pixels, qreal pixelRatio) {
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::white);
+    {
+        QPainter painter(&pixmap);
+        paintLegend(painter, pixels);
+    }
+    pixmap.setDevicePixelRatio(pixelRatio);
     return pixmap;
 }
 
 }  // namespace
+
+FlatButton::FlatButton(const QString& caption, const QColor& face, QWidget* parent)
+    : QPushButton(caption, parent), face_(face) {
+    setAutoDefault(false);
+    // The face covers the whole button.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FlatButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), face_);
+    painter.setPen(face_.darker(170));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Pressed, the caption goes down a pixel; with the keyboard on it, a dotted ring surrounds it.
+    const QRect caption = isDown() ? rect().translated(1, 1) : rect();
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    QRect drawn;
+    painter.drawText(caption, Qt::AlignCenter, text(), &drawn);
+    if (!hasFocus()) return;
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.drawRect(drawn.adjusted(-3, -1, 3, 1).intersected(rect().adjusted(2, 2, -3, -3)));
+}
 
 RoundedShape::RoundedShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -81,14 +115,21 @@ LegendPicture::LegendPicture(QWidget* parent) : QWidget(parent) {
 }
 
 const QPixmap& LegendPicture::picture() {
-    if (picture_.isNull()) picture_ = drawLegend(kSidePixels);
+    const qreal pixelRatio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * pixelRatio).toSize();
+    if (pixels.isEmpty()) {
+        picture_ = QPixmap();
+    } else if (picture_.size() != pixels || picture_.devicePixelRatio() != pixelRatio) {
+        picture_ = drawLegend(pixels, pixelRatio);
+    }
     return picture_;
 }
 
 void LegendPicture::paintEvent(QPaintEvent* /*event*/) {
+    const QPixmap& shown = picture();
+    if (shown.isNull()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture());
+    painter.drawPixmap(0, 0, shown);
 }
 
 }  // namespace sd

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 namespace sd {
@@ -15,16 +16,32 @@ class RoundedShape final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A push button of one flat colour with a thin darker edge and its caption centred, as the menu
+// buttons are; the style would shade the colour into a gradient.
+class FlatButton final : public QPushButton {
+    Q_OBJECT
+  public:
+    FlatButton(const QString& caption, const QColor& face, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor face_;
+};
+
 // The legend of the unit symbols on the start window: the heading SIMBOLI in blue and one red
-// line per symbol, drawn by the program on a square picture that is stretched to the control.
+// line per symbol on a white ground, laid out on a square and scaled with the control.
 class LegendPicture final : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kSidePixels = 299;
+    // The side of the square the legend is laid out on.
+    static constexpr int kDesignSide = 299;
 
     explicit LegendPicture(QWidget* parent);
 
-    // The picture itself, drawn on first use and kept.
+    // The picture as it is shown: the control's size in device pixels. Drawn when first needed
+    // and again only once the size or the screen's pixel ratio has changed.
     const QPixmap& picture();
 
   protected:

@@ -1,11 +1,11 @@
 #include "ui/frm_autore.h"
 
 #include "ui/app.h"
+#include "ui/drawn_controls.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace sd {
 namespace {
@@ -40,9 +40,8 @@ FrmAutore::FrmAutore(App& app, QWidget* parent) : QWidget(parent), app_(app) {
         placeTwips(*label, design.left, design.top, design.width, design.height);
         labels_[i] = label;
     }
-    command1_ = new QPushButton(QStringLiteral("C h i u d i"), this);
+    command1_ = new FlatButton(QStringLiteral("C h i u d i"), QColor(128, 255, 255), this);
     command1_->setFont(designFont(kArial, 12));
-    setGround(*command1_, QColor(128, 255, 255));
     placeTwips(*command1_, 2070, 4005, 2700, 705);
     connect(command1_, &QPushButton::clicked, this,
             [this] { app_.unloadWindow(WindowId::Autore); });

@@ -34,7 +34,7 @@ const OptionMenu::KeyMap kStartKeys{
 }  // namespace
 
 FrmInizio::FrmInizio(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setWindowTitle(QString());
+    showEmptyTitle(*this);
     // The title bar stays empty; a screen reader still says which program this is.
     setAccessibleName(QStringLiteral("Il sistema decimale"));
     buildControls();
@@ -82,8 +82,8 @@ void FrmInizio::buildControls() {
     label5_ = plainLabel(client_, QStringLiteral("Il valore posizionale delle cifre"));
     label5_->setFont(designFont(kArial, 26.25, true));
     setTextColour(*label5_, QColor(255, 0, 0));
-    // Its bottom on the client area's, not past it.
-    placeTwips(*label5_, 180, 7545, 9105, 585);
+    // Its box runs a little past the client area's bottom; the centred line stays inside.
+    placeTwips(*label5_, 180, 7545, 9105, 660);
 
     label1_ = plainLabel(client_, QStringLiteral("vers. 10.00"));
     label1_->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));

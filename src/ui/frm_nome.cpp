@@ -51,9 +51,10 @@ void FrmNome::buildControls() {
     label12_ = plainLabel(fraNome_, kNameHeading);
     label12_->setFont(designFont(QStringLiteral("Arial"), 14.25, true));
     setTextColour(*label12_, QColor(192, 0, 0));
-    // Down to the name's label, not over it.
-    placeTwips(*label12_, 465, 195, 4950, 390);
+    // Its box reaches into the name's, which is made later and so lies over it.
+    placeTwips(*label12_, 465, 195, 4950, 465);
     lblNome_ = plainLabel(fraNome_);
+    lblNome_->setObjectName(QStringLiteral("lblNome"));
     captionForScreenReaders(*lblNome_, QStringLiteral("Nome"));
     lblNome_->setFont(designFont(QStringLiteral("Arial"), 24, true));
     setTextColour(*lblNome_, QColor(255, 0, 0));

@@ -1,12 +1,12 @@
 #include "ui/frm_scelta_stampante.h"
 
 #include "ui/app.h"
+#include "ui/drawn_controls.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace sd {
@@ -50,10 +50,8 @@ FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
     }
     connect(combo1_, &QComboBox::activated, this, &FrmSceltaStampante::chosen);
 
-    command2_ = new QPushButton(QStringLiteral("C H I U D I"), this);
+    command2_ = new FlatButton(QStringLiteral("C H I U D I"), QColor(255, 255, 128), this);
     command2_->setFont(designFont(kSansSerif, 13.5, true));
-    command2_->setAutoDefault(false);
-    setGround(*command2_, QColor(255, 255, 128));
     placeTwips(*command2_, 1128, 4188, 3168, 648);
     connect(command2_, &QPushButton::clicked, this, &QDialog::hide);
 

@@ -41,6 +41,11 @@ void captionForScreenReaders(QLabel& label, const QString& caption);
 // puts what the picture says in its accessible description.
 void pictureForScreenReaders(QWidget& widget, const QString& name);
 
+// Keeps a top-level window's title bar empty. With no title the toolkit writes the program's
+// name there; on X11 both name properties are emptied once the native window exists and again
+// whenever the title is set. Elsewhere the toolkit's own title stands.
+void showEmptyTitle(QWidget& window);
+
 // Why no window can be shown, or nothing when one can: with no display, or an X display that
 // does not answer, the toolkit would abort, so the program says so in one line instead.
 // `environment` reads a variable; `x11Reachable` tries to open an X display by name.

@@ -41,6 +41,30 @@ bool stackedOnPurpose(const QWidget& a, const QWidget& b) {
     return decoration(a) || decoration(b) || (frame(a) && frame(b));
 }
 
+// Boxes of the design that overlap as the design gives them, by object name or text.
+bool overlapByDesign(const QWidget& a, const QWidget& b) {
+    static const std::array<std::array<const char*, 2>, 4> kPairs{{
+        {"E S E R C I Z I   E S E G U I T I ", "LblOp_1"},
+        {"LblOp_", "LblOp_"},  // higher than they are apart
+        {"TORNA ALLA FINESTRA PRECEDENTE", "FINE SESSIONE"},
+        {"   SCRIVI  IL  TUO  NOME", "lblNome"},
+    }};
+    const auto is = [](const QWidget& w, const char* key) {
+        return w.objectName().startsWith(QLatin1String(key)) || w.property("text") == key;
+    };
+    for (const auto& [first, second] : kPairs)
+        if ((is(a, first) && is(b, second)) || (is(b, first) && is(a, second))) return true;
+    return false;
+}
+
+// The start window's credit line: its design box runs past the client area's bottom, the line
+// centred in it must not.
+bool pastTheEdgeByDesign(const QWidget& control) {
+    const int line = QFontMetrics(control.font()).height();
+    return control.property("text") == QStringLiteral("Il valore posizionale delle cifre") &&
+           control.y() + (control.height() + line) / 2 <= control.parentWidget()->height();
+}
+
 // What a control shows does not fit it: a line too long, or more lines than its height holds.
 std::optional<QString> cutText(const QWidget& control) {
     QString text;
@@ -79,14 +103,15 @@ std::vector<std::string> faults(const QWidget& window) {
             continue;
         if (qobject_cast<const QMenuBar*>(control) != nullptr) continue;
         const QWidget& parent = *control->parentWidget();
-        if (!parent.rect().contains(control->geometry()) && control->y() >= 0)
+        if (!parent.rect().contains(control->geometry()) && control->y() >= 0 &&
+            !pastTheEdgeByDesign(*control))
             found.push_back(name(*control) + " is cut by " + name(parent));
         if (const std::optional<QString> cut = cutText(*control))
             found.push_back(name(*control) + ": " + cut->toStdString());
         for (const QWidget* sibling : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (sibling <= control || !sibling->isVisible() || sibling->isWindow()) continue;
             if (control->geometry().intersects(sibling->geometry()) &&
-                !stackedOnPurpose(*control, *sibling))
+                !stackedOnPurpose(*control, *sibling) && !overlapByDesign(*control, *sibling))
                 found.push_back(name(*control) + " overlaps " + name(*sibling));
         }
     }

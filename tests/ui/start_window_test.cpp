@@ -427,13 +427,17 @@ TEST_F(StartWindow, TheDesignPlacesAreFractionsOfTheDesignClientArea) {
     EXPECT_EQ(window->layout().count(), 15);
 }
 
-TEST_F(StartWindow, TheLegendIsASquarePictureDrawnOnce) {
+// Drawn at the size it is shown, device pixels included, and again once that has changed;
+// start_window_legend_x2 runs it at twice the scale.
+TEST_F(StartWindow, TheLegendIsDrawnAtTheSizeItIsShown) {
     LegendPicture& legend = window->image1();
-    const QPixmap& picture = legend.picture();
-    EXPECT_EQ(picture.size(), QSize(299, 299));
-    EXPECT_EQ(&legend.picture(), &picture);
-    EXPECT_EQ(picture.cacheKey(), legend.picture().cacheKey());
-    const QImage image = picture.toImage();
+    legend.resize(legend.width() / 2, legend.height());
+    const qint64 drawn = legend.picture().cacheKey();
+    const QImage shown = legend.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(legend.picture().cacheKey(), drawn);
+    const QImage image = legend.picture().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(image.size(), (QSizeF(legend.size()) * legend.devicePixelRatioF()).toSize());
+    EXPECT_EQ(shown, image) << "shown stretched, not as drawn";
     bool blue = false;
     bool red = false;
     for (int y = 0; y < image.height(); ++y)
