@@ -58,6 +58,9 @@ struct SurfaceOp {
 
 using SurfaceOps = std::vector<SurfaceOp>;
 
+// The surface's design size, in twips: the size the certificate prints at.
+inline constexpr int kSurfaceWidthTwips = 5910;
+inline constexpr int kSurfaceHeightTwips = 6765;
 inline constexpr double kInitialSurfacePoints = 8.25;
 inline constexpr int kTopMarginLines = 5;  // empty lines in the initial font above the first row
 inline constexpr int kCertificateRows = 11;

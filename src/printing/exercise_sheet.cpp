@@ -36,9 +36,12 @@ PageOps buildExerciseSheet(const DrillState& state, const QString& sheetFont) {
     PageOps ops{PageOp::font(sheetFont), PageOp::size(18),
                 PageOp::textAt(kLeft, kHeadingTop, QStringLiteral("SCUOLA ELEMENTARE DI ")),
                 PageOp::size(12), PageOp::weight(true)};
+    // A record line in 12-point Courier is nearly nine inches long, wider than any sheet: only
+    // the record lines give way, the heading and the times keep their sizes.
     for (int line = 1; line <= sheetLineCount(state); ++line) {
         const int top = kFirstLineTop + (line - 1) * kLineSpacing;
-        ops.push_back(PageOp::textAt(kLeft, top, state.exerciseRecord[static_cast<size_t>(line)]));
+        ops.push_back(
+            PageOp::fittedTextAt(kLeft, top, state.exerciseRecord[static_cast<size_t>(line)]));
         ops.push_back(PageOp::endLine());
     }
     ops.push_back(PageOp::textAt(kLeft, kFirstTimeTop, sheetTimeLine(1, state.exerciseTimes[1])));

@@ -14,12 +14,15 @@ struct DrillState;
 // twips from the top-left corner of the printable area; a text's top-left corner sits at its
 // position. Font, size and weight stay in force until set again. A renderer starts each document
 // in regular weight: the sheet's heading relies on that, since the sheet turns bold on only
-// after it.
+// after it. A text is drawn at the size set unless it is marked as fitted: the fitted texts
+// between two font operations shrink together, just enough for each to end at least as far from
+// the printable area's right edge as it starts from its left, so that they keep one size, their
+// columns and the page's margins.
 enum class PageOpKind {
     SetFont,      // family: a printer font name
     SetSize,      // points, fractions allowed
     SetWeight,    // bold or regular
-    Text,         // text at (x, y)
+    Text,         // text at (x, y); fitted or not
     EndLine,      // ends the printed line; the next text brings its own position anyway
     EndDocument,  // sends the page to the printer
 };
@@ -31,6 +34,7 @@ struct PageOp {
     bool bold = false;
     int x = 0;
     int y = 0;
+    bool fitted = false;  // for Text: shrinks to keep the page's margins
 
     static PageOp font(const QString& family) {
         return {.kind = PageOpKind::SetFont, .text = family};
@@ -39,6 +43,9 @@ struct PageOp {
     static PageOp weight(bool bold) { return {.kind = PageOpKind::SetWeight, .bold = bold}; }
     static PageOp textAt(int x, int y, const QString& text) {
         return {.kind = PageOpKind::Text, .text = text, .x = x, .y = y};
+    }
+    static PageOp fittedTextAt(int x, int y, const QString& text) {
+        return {.kind = PageOpKind::Text, .text = text, .x = x, .y = y, .fitted = true};
     }
     static PageOp endLine() { return {.kind = PageOpKind::EndLine}; }
     static PageOp endDocument() { return {.kind = PageOpKind::EndDocument}; }

@@ -145,6 +145,13 @@ void App::bringToFront(QWidget& window) {
 }
 
 QWidget* App::frontWindow() const {
+    for (QWidget* window = QApplication::activeWindow(); window != nullptr;
+         window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr)
+        if (idOf(window)) return window;
+    return lastActiveOnScreen();
+}
+
+QWidget* App::lastActiveOnScreen() const {
     for (auto id = activationOrder_.rbegin(); id != activationOrder_.rend(); ++id)
         if (auto* window = qobject_cast<QWidget*>(registry_.instance(*id));
             window != nullptr && window->isVisible())
@@ -196,7 +203,7 @@ void App::start() {
 // The last active window still on screen: a window hidden but loaded (the printer window) is
 // passed over.
 void App::bringLastActiveToFront() {
-    if (QWidget* window = frontWindow()) bringToFront(*window);
+    if (QWidget* window = lastActiveOnScreen()) bringToFront(*window);
 }
 
 std::optional<WindowId> App::idOf(const QObject* window) const {

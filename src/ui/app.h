@@ -74,6 +74,9 @@ class App final : public QObject {
     // Unloads every window, one after another, the start window (with the exercise window before
     // it) first: the program ends.
     void unloadAll();
+    // The program's window in front: the active one (or the one a message box stands over), else
+    // the last active still on screen; nullptr with none on screen.
+    QWidget* frontWindow() const;
     // The loaded windows in the order they were last active, the most recent last.
     const std::vector<WindowId>& activationOrder() const { return activationOrder_; }
 
@@ -96,7 +99,7 @@ class App final : public QObject {
     void bringLastActiveToFront();
     void bringToFront(QWidget& window);
     static void keepOver(QWidget& window, QWidget* owner);
-    QWidget* frontWindow() const;
+    QWidget* lastActiveOnScreen() const;
     bool anyWindowOnScreen() const;
     std::optional<WindowId> idOf(const QObject* window) const;
 

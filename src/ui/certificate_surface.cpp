@@ -1,41 +1,41 @@
 #include "ui/certificate_surface.h"
 
 #include "ui/platform.h"
+#include "ui/twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
+
+#include <cmath>
 
 namespace sd {
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 
+int dots(int twips, double dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
+
 }  // namespace
 
-CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
-    setGround(*this, Qt::white);
-    pictureForScreenReaders(*this, QStringLiteral("Attestato"));
+CertificateCanvas::CertificateCanvas(QSize pixels, double dotsPerInch)
+    : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32) {
+    image_.fill(Qt::white);
+    image_.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerInch / kMetresPerInch)));
+    image_.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerInch / kMetresPerInch)));
     // The platform's sans-serif face, regular, for the empty lines at the top.
     font_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font_.setPointSizeF(kInitialSurfacePoints);
     font_.setBold(false);
 }
 
-void CertificateSurface::makeImage() {
-    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    // Points become pixels at the screen's resolution, as on the surface itself.
-    image_.setDotsPerMeterX(qRound(logicalDpiX() / kMetresPerInch));
-    image_.setDotsPerMeterY(qRound(logicalDpiY() / kMetresPerInch));
-}
-
-void CertificateSurface::moveDownOneLine() {
+void CertificateCanvas::moveDownOneLine() {
     penY_ += QFontMetricsF(font_, &image_).lineSpacing();
 }
 
-void CertificateSurface::draw(const SurfaceOp& op) {
-    if (image_.isNull()) makeImage();
+void CertificateCanvas::draw(const SurfaceOp& op) {
     switch (op.kind) {
         case SurfaceOpKind::SetFont:
             font_.setFamily(op.text);
@@ -61,20 +61,45 @@ void CertificateSurface::draw(const SurfaceOp& op) {
             painter.setFont(font_);
             painter.setPen(colour_);
             painter.drawText(QPointF(x, penY_ + metrics.ascent()), op.text);
-            lines_.append(op.text);
-            // A screen reader reads the certificate as far as it is drawn.
-            setAccessibleDescription(lines_.join(QLatin1Char('\n')));
             moveDownOneLine();
-            update();
             break;
         }
     }
 }
 
+QImage printableCertificate(const SurfaceOps& ops, double dotsPerInch) {
+    CertificateCanvas canvas(
+        QSize(dots(kSurfaceWidthTwips, dotsPerInch), dots(kSurfaceHeightTwips, dotsPerInch)),
+        dotsPerInch);
+    for (const SurfaceOp& op : ops) canvas.draw(op);
+    return canvas.image();
+}
+
+CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
+    setGround(*this, Qt::white);
+    pictureForScreenReaders(*this, QStringLiteral("Attestato"));
+}
+
+const QImage& CertificateSurface::image() const {
+    static const QImage kNone;
+    return canvas_ ? canvas_->image() : kNone;
+}
+
+void CertificateSurface::draw(const SurfaceOp& op) {
+    // Points become pixels at the screen's resolution, as on the surface itself.
+    if (!canvas_) canvas_.emplace(size(), logicalDpiX());
+    canvas_->draw(op);
+    if (op.kind != SurfaceOpKind::CentredText) return;
+    lines_.append(op.text);
+    // A screen reader reads the certificate as far as it is drawn.
+    setAccessibleDescription(lines_.join(QLatin1Char('\n')));
+    update();
+}
+
 void CertificateSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!image_.isNull()) painter.drawImage(0, 0, image_);
+    if (canvas_) painter.drawImage(0, 0, canvas_->image());
 }
 
 }  // namespace sd

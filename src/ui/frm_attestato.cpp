@@ -47,7 +47,7 @@ FrmAttestato::~FrmAttestato() = default;
 void FrmAttestato::buildControls() {
     setGround(*this, kWindowColour);
     picture1_ = new CertificateSurface(this);
-    placeTwips(*picture1_, 0, -45, 5910, 6765);
+    placeTwips(*picture1_, 0, -45, kSurfaceWidthTwips, kSurfaceHeightTwips);
     frame4_ = new QFrame(this);
     frame4_->setFrameShape(QFrame::NoFrame);
     setGround(*frame4_, kWindowColour);
@@ -57,8 +57,8 @@ void FrmAttestato::buildControls() {
     option5_->useCommonRules(
         kCertificateKeys, [this](int index) { AzioneMenu(index); }, kCertificateMenuOptions);
     option5_->setFixedColours(toQColor(kCertificateItemColour), toQColor(kCertificateFocusColour));
-    // "FINE SESSIONE" starts below the option above it rather than over its edge.
-    const std::array<std::array<int, 2>, 3> places{{{96, 84}, {96, 732}, {45, 1365}}};
+    // "FINE SESSIONE" overlaps the lower edge of the option above it, as designed.
+    const std::array<std::array<int, 2>, 3> places{{{96, 84}, {96, 732}, {45, 1290}}};
     for (int i = 0; i < option5_->count(); ++i) {
         QWidget& item = *option5_->item(i);
         item.setFont(designFont(QStringLiteral("Arial"), 12, true));
@@ -118,9 +118,8 @@ void FrmAttestato::AzioneMenu(int index) {
 void FrmAttestato::print() {
     if (!printable_) return;
     finishDrawing();
-    printTellingFailures(this, [this] {
-        return printCertificate(certificatePrintPage(), picture1_->image(),
-                                app_.printers().currentName());
+    printTellingFailures(app_, [this] {
+        return printCertificate(certificatePrintPage(), drawing_, app_.printers().currentName());
     });
 }
 

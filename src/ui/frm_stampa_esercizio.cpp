@@ -71,8 +71,7 @@ void FrmStampaEsercizio::buildControls() {
     label5_->setFont(designFont(kArial, 15.75, true));
     label5_->setAlignment(Qt::AlignCenter);
     setTextColour(*label5_, QColor(192, 0, 0));
-    // The title ends where the preview begins.
-    placeTwips(*label5_, 90, 120, 11565, 480);
+    placeTwips(*label5_, 90, 120, 11565, 555);
 
     for (int label = 1; label <= kPreviewLabels; ++label) {
         QLabel* line = plainLabel(client_);
@@ -81,8 +80,8 @@ void FrmStampaEsercizio::buildControls() {
         setGround(*line, kLabelColour);
         setTextColour(*line, QColor(128, 0, 0));
         const int left = label <= 10 ? 45 : 75;
-        // As high as the lines are apart, so that neighbours do not cover each other.
-        placeTwips(*line, left, kPreviewTops.at(static_cast<size_t>(label - 1)), 7845, 270);
+        // A little higher than they are apart, so no stripe of the window shows between them.
+        placeTwips(*line, left, kPreviewTops.at(static_cast<size_t>(label - 1)), 7845, 285);
         lblOp_.at(static_cast<size_t>(label - 1)) = line;
     }
 
@@ -106,6 +105,7 @@ void FrmStampaEsercizio::buildMenu() {
                               QStringLiteral("STAMPA ESERCIZIO"), QStringLiteral("ATTESTATO")},
                              app_.state());
     option1_->useCommonRules(kPrintKeys, [this](int index) { AzioneMenu(index); });
+    option1_->setRestingColour(QColor(255, 224, 192));
     const std::array<int, 4> lefts{180, 3030, 5865, 8760};
     for (int i = 0; i < option1_->count(); ++i) {
         QWidget& item = *option1_->item(i);
@@ -169,7 +169,7 @@ void FrmStampaEsercizio::printSheet() {
         showMessage(this, job.message);
         return;
     }
-    printTellingFailures(this, [&] {
+    printTellingFailures(app_, [&] {
         return printDocument(job.sheet, app_.printers().currentName(), QStringLiteral("Esercizio"));
     });
 }

@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 namespace sd {
 
@@ -14,11 +15,30 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
     return box;
 }
 
+namespace {
+
+// Without a window manager (Xvfb) nothing else gives the keyboard back to the window the message
+// came from.
+void giveKeyboardBack(QWidget* parent) {
+    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+}
+
+}  // namespace
+
 void showMessage(QWidget* parent, const QString& text) {
     makeMessageBox(parent, text)->exec();
-    // Without a window manager (Xvfb) nothing else gives the keyboard back to the window the
-    // message came from.
-    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+    giveKeyboardBack(parent);
+}
+
+QMessageBox* openMessage(QWidget* parent, const QString& text) {
+    // Owned by its window, and gone once acknowledged.
+    QMessageBox* box = makeMessageBox(parent, text).release();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, box,
+                     [parent = QPointer<QWidget>(parent)] { giveKeyboardBack(parent); });
+    box->show();
+    return box;
 }
 
 }  // namespace sd

@@ -18,4 +18,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 // Shows the message and waits until it is acknowledged.
 void showMessage(QWidget* parent, const QString& text);
 
+// Shows the message over `parent`, modal like any message, and returns at once rather than
+// waiting in an event loop of its own: for news that comes from a timer while the pupil is busy.
+// `parent` has the keyboard again once it is acknowledged; the box goes then.
+QMessageBox* openMessage(QWidget* parent, const QString& text);
+
 }  // namespace sd

@@ -1,8 +1,9 @@
 #include "ui/page_printer.h"
 
 #include "printing/font_names.h"
-#include "ui/message_box.h"
+#include "ui/certificate_surface.h"
 #include "ui/platform.h"
+#include "ui/print_jobs.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -65,13 +66,14 @@ int toPixelsX(const QPaintDevice& device, int twips) {
     return twipsToPixels(twips, device.logicalDpiX());
 }
 
-// A record line in 12-point Courier is nearly nine inches long, wider than any sheet: the font
-// of a run of texts shrinks just enough for its longest, answers and times included, to stay on
-// the page, so that the lines of the run keep one size and their columns.
+// The fitted texts of a run shrink by one factor, just enough for the longest to keep as much
+// room on its right as it has on its left: on a page without margins (a PDF printer's) the text
+// would otherwise touch the paper's edge.
 void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
     std::map<int, double> scale;  // run -> factor
     for (const PlacedText& text : texts) {
-        const int room = device.width() - toPixelsX(device, text.op->x);
+        if (!text.op->fitted) continue;
+        const int room = device.width() - 2 * toPixelsX(device, text.op->x);
         const int width = QFontMetrics(text.font, &device).horizontalAdvance(text.op->text);
         if (width > room && room > 0) {
             const double needed = static_cast<double>(room) / width;
@@ -81,7 +83,7 @@ void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
     }
     for (PlacedText& text : texts) {
         const auto it = scale.find(text.run);
-        if (it == scale.end()) continue;
+        if (!text.op->fitted || it == scale.end()) continue;
         // Down to a tenth of a point, so that rounding never takes it past the edge.
         text.font.setPointSizeF(std::floor(text.font.pointSizeF() * it->second * 10) / 10);
     }
@@ -91,7 +93,9 @@ void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
 constexpr int kResolution = 1200;
 // The frame's lines: a point wide, a fine line on paper.
 constexpr int kFramePenTwips = 20;
-constexpr double kInchesPerMetre = 0.0254;
+// The certificate's picture is drawn for the printer at what school printers print at: its text
+// as sharp as the printer makes it, the picture still small enough to draw in a moment.
+constexpr double kCertificateResolution = 600;
 
 }  // namespace
 
@@ -112,12 +116,13 @@ void paintPage(const PageOps& ops, QPainter& painter) {
     }
 }
 
-PrintResult printDocument(const PageOps& ops, const QString& queue, const QString& title) {
+Submission printDocument(const PageOps& ops, const QString& queue, const QString& title) {
     return printDocument(queue, title, [&ops](QPainter& painter) { paintPage(ops, painter); });
 }
 
-PrintResult printCertificate(const CertificatePage& page, const QImage& image,
-                             const QString& queue) {
+Submission printCertificate(const CertificatePage& page, const SurfaceOps& drawing,
+                            const QString& queue) {
+    const QImage image = printableCertificate(drawing, kCertificateResolution);
     return printDocument(queue, QStringLiteral("Attestato"), [&](QPainter& painter) {
         auto& device = dynamic_cast<QPagedPaintDevice&>(*painter.device());
         const double dpi = device.logicalDpiX();
@@ -131,15 +136,14 @@ PrintResult printCertificate(const CertificatePage& page, const QImage& image,
                     painter.drawLine(QPointF(pixels(op.x), pixels(op.y)),
                                      QPointF(pixels(op.toX), pixels(op.toY)));
                     break;
-                case CertificatePageOpKind::PaintImage: {
-                    // Its own physical size: its pixels at the resolution of the screen it was
-                    // drawn on.
-                    const QSizeF inches(image.width() / (image.dotsPerMeterX() * kInchesPerMetre),
-                                        image.height() / (image.dotsPerMeterY() * kInchesPerMetre));
-                    painter.drawImage(QRectF(QPointF(pixels(op.x), pixels(op.y)), inches * dpi),
+                case CertificatePageOpKind::PaintImage:
+                    // Its own physical size, the design size; kept whole, as the toolkit would
+                    // otherwise store it as a JPEG and blur the text.
+                    painter.setRenderHint(QPainter::LosslessImageRendering);
+                    painter.drawImage(QRectF(pixels(op.x), pixels(op.y), pixels(kSurfaceWidthTwips),
+                                             pixels(kSurfaceHeightTwips)),
                                       image);
                     break;
-                }
                 case CertificatePageOpKind::EmptyLine:  // the image brings its own position
                 case CertificatePageOpKind::EndDocument:
                     break;
@@ -148,18 +152,24 @@ PrintResult printCertificate(const CertificatePage& page, const QImage& image,
     });
 }
 
-void printTellingFailures(QWidget* window, const std::function<PrintResult()>& print) {
+void printTellingFailures(App& app, const std::function<Submission()>& print) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintResult result = print();
+    const Submission submitted = print();
     QApplication::restoreOverrideCursor();
-    if (result.outcome != PrintOutcome::Printed)
-        showMessage(window, printFailureMessage(result.outcome));
+    PrintJobs& jobs = PrintJobs::of(app);
+    if (submitted.job)
+        jobs.follow(*submitted.job);
+    else
+        jobs.tellFailure(submitted.failure);
 }
 
-PrintResult printDocument(const QString& queue, const QString& title, const PageDrawing& draw) {
-    if (queue.isEmpty()) return {PrintOutcome::NoPrinter, QStringLiteral("no printer")};
+Submission printDocument(const QString& queue, const QString& title, const PageDrawing& draw) {
+    const auto failed = [](PrintOutcome outcome, const QString& why) {
+        return Submission{std::nullopt, {outcome, why}};
+    };
+    if (queue.isEmpty()) return failed(PrintOutcome::NoPrinter, QStringLiteral("no printer"));
     QTemporaryDir folder;
-    if (!folder.isValid()) return {PrintOutcome::Refused, folder.errorString()};
+    if (!folder.isValid()) return failed(PrintOutcome::Refused, folder.errorString());
     const QString pdf = folder.filePath(QStringLiteral("pagina.pdf"));
     {
         // The page as the queue lays it out, written as a PDF that the service then prints: so
@@ -172,7 +182,7 @@ PrintResult printDocument(const QString& queue, const QString& title, const Page
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())));
         QPainter painter;
         if (!painter.begin(&writer))
-            return {PrintOutcome::Refused, QStringLiteral("the page could not be drawn")};
+            return failed(PrintOutcome::Refused, QStringLiteral("the page could not be drawn"));
         draw(painter);
         painter.end();
     }

@@ -10,9 +10,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <optional>
-#include <thread>
 
 namespace sd {
 
@@ -25,9 +25,9 @@ namespace {
     X(cupsAddOption) X(cupsGetDests2) X(cupsCancelJob2) X(cupsDoRequest) X(cupsEncryption) \
     X(cupsFreeDests) X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsLastError) \
     X(cupsLastErrorString) X(cupsPrintFile2) X(cupsServer) X(cupsUser) X(httpAssembleURI) \
-    X(httpClose) X(httpConnect2) X(ippAddString) X(ippAddStrings) X(ippDelete) X(ippEnumString) \
-    X(ippFindAttribute) X(ippGetCount) X(ippGetInteger) X(ippGetString) X(ippNewRequest) \
-    X(ippPort) X(ippGetCollection)
+    X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddString) X(ippAddStrings) \
+    X(ippDelete) X(ippEnumString) X(ippFindAttribute) X(ippGetCount) X(ippGetInteger) \
+    X(ippGetString) X(ippNewRequest) X(ippPort) X(ippGetCollection)
 // clang-format on
 
 struct CupsLibrary {
@@ -56,8 +56,6 @@ const CupsLibrary& cups() {
     static const CupsLibrary library = openCups();
     return library;
 }
-
-using Clock = std::chrono::steady_clock;
 
 struct HttpCloser {
     void operator()(http_t* http) const { cups().httpClose(http); }
@@ -157,56 +155,62 @@ std::optional<QString> queueStopped(http_t* http, const char* queue) {
     return message.isEmpty() ? QStringLiteral("the queue is stopped") : message;
 }
 
-// Follows a job the queue has taken until it is finished or `wait` has passed.
-PrintResult followJob(http_t* http, const char* queue, int jobId, std::chrono::milliseconds wait) {
-    const auto deadline = Clock::now() + wait;
-    for (;;) {
-        const std::optional<JobStatus> job = jobStatus(http, jobId);
-        // The job was taken but whether it prints cannot be known: not a success.
-        if (!job) return requestFailure();
-        std::optional<QString> stuck;
-        switch (job->state) {
-            case IPP_JSTATE_COMPLETED:
-                return {PrintOutcome::Printed, {}};
-            case IPP_JSTATE_CANCELED:
-            case IPP_JSTATE_ABORTED:
-                return failure(PrintOutcome::Refused, job->describe());
-            // Neither comes out by itself: a stopped job, nor one on a stopped queue.
-            case IPP_JSTATE_STOPPED:
-                stuck = job->describe();
-                break;
-            case IPP_JSTATE_PENDING:
-                stuck = queueStopped(http, queue);
-                break;
-            case IPP_JSTATE_HELD:
-                if (Clock::now() >= deadline) stuck = job->describe();
-                break;
-            case IPP_JSTATE_PROCESSING:
-                break;
-        }
-        if (stuck) {
-            cups().cupsCancelJob2(http, queue, jobId, 0);
-            return failure(PrintOutcome::Refused, *stuck);
-        }
-        // Waiting for its turn or being sent to the printer: on its way.
-        if (Clock::now() >= deadline) return {PrintOutcome::Printed, {}};
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+// What the service says of a job: its state, or failing that why it does not say.
+JobCheck judge(http_t* http, const PrintJob& job) {
+    const std::optional<JobStatus> status = jobStatus(http, job.id);
+    if (!status) {
+        // Jobs done long ago leave the service's history; a service that does not answer now
+        // still has the job in its spool.
+        if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return {JobState::Printed, {}};
+        return {JobState::OnItsWay, {}};
     }
+    std::optional<QString> stuck;
+    switch (status->state) {
+        case IPP_JSTATE_COMPLETED:
+            return {JobState::Printed, {}};
+        case IPP_JSTATE_CANCELED:
+        case IPP_JSTATE_ABORTED:
+            return {JobState::Failed, failure(PrintOutcome::Refused, status->describe())};
+        // Neither comes out by itself: a stopped job, nor one on a stopped queue.
+        case IPP_JSTATE_STOPPED:
+            stuck = status->describe();
+            break;
+        case IPP_JSTATE_PENDING:
+            stuck = queueStopped(http, job.queue.constData());
+            break;
+        case IPP_JSTATE_HELD:
+        case IPP_JSTATE_PROCESSING:
+            break;
+    }
+    if (!stuck) return {JobState::OnItsWay, {}};
+    cups().cupsCancelJob2(http, job.queue.constData(), job.id, 0);
+    return {JobState::Failed, failure(PrintOutcome::Refused, *stuck)};
 }
 
 // A connection of its own rather than libcups' shared default one, so that nothing stays open
-// between prints. A local service answers at once; a remote one gets a few seconds.
-Connection connectToService() {
+// between prints. A local service answers at once; a remote one gets `patience` to connect and
+// to answer each request.
+Connection connectToService(std::chrono::milliseconds patience) {
     if (!cups().loaded) return nullptr;
-    return Connection(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
-                                          cups().cupsEncryption(), 1, 5000, nullptr));
+    Connection http(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
+                                        cups().cupsEncryption(), 1,
+                                        static_cast<int>(patience.count()), nullptr));
+    if (http)
+        cups().httpSetTimeout(http.get(), std::chrono::duration<double>(patience).count(), nullptr,
+                              nullptr);
+    return http;
 }
+
+// Handing a job over and asking for the printers may take a few seconds of a remote service;
+// a look at a job that goes on by itself must not hold the window up.
+constexpr std::chrono::milliseconds kRequestPatience{5000};
+constexpr std::chrono::milliseconds kLookPatience{500};
 
 }  // namespace
 
 std::vector<InstalledPrinter> installedPrinters() {
     std::vector<InstalledPrinter> printers;
-    const Connection http = connectToService();
+    const Connection http = connectToService(kRequestPatience);
     if (!http) return printers;
     cups_dest_t* dests = nullptr;
     const int count = cups().cupsGetDests2(http.get(), &dests);
@@ -219,7 +223,7 @@ std::vector<InstalledPrinter> installedPrinters() {
 }
 
 std::optional<QPageLayout> queuePageLayout(const QString& queue) {
-    const Connection http = connectToService();
+    const Connection http = connectToService(kRequestPatience);
     if (!http) return std::nullopt;
     static const char* const kWanted[] = {"media-col-default"};
     const QByteArray path = "/printers/" + queue.toUtf8();
@@ -248,15 +252,17 @@ std::optional<QPageLayout> queuePageLayout(const QString& queue) {
                        QPageLayout::Millimeter);
 }
 
-PrintResult submitPdf(const QString& queue, const QString& pdfPath, const QString& title,
-                      std::chrono::milliseconds wait) {
+Submission submitPdf(const QString& queue, const QString& pdfPath, const QString& title) {
+    const auto refused = [](PrintResult why) { return Submission{std::nullopt, std::move(why)}; };
     if (!QFileInfo(pdfPath).isReadable())
-        return failure(PrintOutcome::Refused, QStringLiteral("cannot read %1").arg(pdfPath));
+        return refused(
+            failure(PrintOutcome::Refused, QStringLiteral("cannot read %1").arg(pdfPath)));
     if (!cups().loaded)
-        return failure(PrintOutcome::ServiceUnreachable, QStringLiteral("libcups is missing"));
+        return refused(
+            failure(PrintOutcome::ServiceUnreachable, QStringLiteral("libcups is missing")));
 
-    const Connection http = connectToService();
-    if (!http) return failure(PrintOutcome::ServiceUnreachable, lastCupsError());
+    const Connection http = connectToService(kRequestPatience);
+    if (!http) return refused(failure(PrintOutcome::ServiceUnreachable, lastCupsError()));
 
     // Resolved first: for a queue that does not exist, printing itself goes looking for network
     // printers and reports whatever that search ran into. No name means the default queue.
@@ -266,7 +272,7 @@ PrintResult submitPdf(const QString& queue, const QString& pdfPath, const QStrin
     if (!dest) {
         PrintResult why = requestFailure();
         if (why.outcome != PrintOutcome::ServiceUnreachable) why.outcome = PrintOutcome::NoPrinter;
-        return why;
+        return refused(why);
     }
     const QByteArray name = dest->name;
     cups().cupsFreeDests(1, dest);
@@ -277,8 +283,14 @@ PrintResult submitPdf(const QString& queue, const QString& pdfPath, const QStrin
         cups().cupsPrintFile2(http.get(), name.constData(), QFile::encodeName(pdfPath).constData(),
                               title.toUtf8().constData(), optionCount, options);
     cups().cupsFreeOptions(optionCount, options);
-    if (jobId == 0) return requestFailure();
-    return followJob(http.get(), name.constData(), jobId, wait);
+    if (jobId == 0) return refused(requestFailure());
+    return {PrintJob{name, jobId}, {}};
+}
+
+JobCheck checkJob(const PrintJob& job) {
+    const Connection http = connectToService(kLookPatience);
+    if (!http) return {JobState::OnItsWay, {}};
+    return judge(http.get(), job);
 }
 
 QString printFailureMessage(PrintOutcome outcome) {

@@ -11,6 +11,7 @@
 # Called, for a program that drives it (its state goes into DIR, which clean removes whole):
 #   spooler.sh start DIR [OWNER_PID]   starts it; it is removed once OWNER_PID has ended
 #   spooler.sh queue DIR NAME OUT.pdf  adds a queue printing into OUT.pdf
+#   spooler.sh slow-queue DIR NAME OUT.pdf SECONDS   the same, each job waiting SECONDS first
 #   spooler.sh default DIR NAME        makes NAME the default queue
 #   spooler.sh reject DIR NAME         makes NAME refuse new jobs
 #   spooler.sh accept DIR NAME         makes NAME take jobs again
@@ -158,11 +159,27 @@ spooler_clean() {
   rm -rf "$SPOOLER_DIR"
 }
 
-# spooler_add_queue NAME OUT.pdf: a queue, enabled and accepting, that prints into OUT.pdf.
+# spooler_add_queue NAME OUT.pdf [PPD]: a queue, enabled and accepting, that prints into OUT.pdf.
 spooler_add_queue() {
-  lpadmin -p "$1" -E -v "file://$(realpath -m "$2")" -P "$SPOOLER_HOME/capture.ppd" 2>&1 |
+  lpadmin -p "$1" -E -v "file://$(realpath -m "$2")" -P "${3:-$SPOOLER_HOME/capture.ppd}" 2>&1 |
     grep -v 'deprecated' >&2
   lpstat -p "$1" >/dev/null 2>&1 || spooler_fail "the queue $1 was not created"
+}
+
+# spooler_add_slow_queue NAME OUT.pdf SECONDS: each job first waits SECONDS in a filter (which
+# cupsd runs by its full path only as root's and written by nobody else) or until stopped.
+spooler_add_slow_queue() {
+  local filter=$SPOOLER_DIR/wait-then-print ppd=$SPOOLER_DIR/$1-slow.ppd
+  cat >"$filter" <<'FILTER'
+#!/bin/bash
+trap 'kill $!; exit 1' TERM
+sleep "$(sed -n 's/^\*SdWaitSeconds: "\(.*\)"/\1/p' "$PPD")" & wait
+exec /usr/lib/cups/filter/gziptoany "$@"
+FILTER
+  chmod 755 "$filter"
+  sed -e "s|^\*cupsFilter: .*|*cupsFilter: \"application/pdf 0 $filter\"|" \
+    -e "\$a *SdWaitSeconds: \"$3\"" "$SPOOLER_HOME/capture.ppd" >"$ppd"
+  spooler_add_queue "$1" "$2" "$ppd"
 }
 
 spooler_default() { lpadmin -d "$1"; }
@@ -194,6 +211,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   case $command in
   start) mkdir -p "$SPOOLER_DIR" && spooler_start "${3:-}" ;;
   queue) spooler_add_queue "$3" "$4" ;;
+  slow-queue) spooler_add_slow_queue "$3" "$4" "$5" ;;
   default) spooler_default "$3" ;;
   reject) spooler_reject "$3" ;;
   accept) spooler_accept "$3" ;;

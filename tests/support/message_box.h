@@ -1,10 +1,14 @@
 #pragma once
 
+#include "ui/print_jobs.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -24,6 +28,29 @@ inline QString messageDuring(const std::function<void()>& action) {
     look.start(10);
     action();
     return text;
+}
+
+// A message box that came up: its text and the window it stands over.
+struct Message {
+    QString text;
+    QWidget* over = nullptr;
+};
+
+// Lets the program run, as it does while the pupil looks on, until a message box comes up or
+// `enough` holds; acknowledges the box with Enter and returns it (empty text when none came).
+inline Message nextMessage(const std::function<bool()>& enough, int timeoutMs = 20000) {
+    const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box() != nullptr || enough(); }, timeoutMs));
+    QMessageBox* shown = box();
+    if (shown == nullptr) return {};
+    const Message message{shown->text(), shown->parentWidget()};
+    QTest::keyClick(shown, Qt::Key_Return);
+    return message;
+}
+
+// The message the pupil gets until every print job is over and told (empty: none).
+inline QString printMessage(App& app) {
+    return nextMessage([&] { return PrintJobs::of(app).idle(); }).text;
 }
 
 }  // namespace sd::test

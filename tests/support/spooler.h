@@ -43,6 +43,10 @@ class PrivateSpooler {
     void addQueue(const std::string& name, const std::string& file = {}) {
         command("queue", name + " " + (file.empty() ? output(name) : file));
     }
+    // A queue like addQueue's whose every job takes `seconds` before it prints.
+    void addSlowQueue(const std::string& name, int seconds) {
+        command("slow-queue", name + " " + output(name) + " " + std::to_string(seconds));
+    }
     // default, reject, pause, stop, start again and clean, as spooler.sh does them.
     void command(const std::string& what, const std::string& arguments = {}) {
         const std::string line = "bash " SD_SPOOLER " " + what + " " + dir_ + " " + arguments;

@@ -3,8 +3,8 @@
 #include "printing/name_entry.h"
 #include "state/colours.h"
 #include "support/face.h"
-#include "support/message_box.h"
 #include "support/fakes.h"
+#include "support/message_box.h"
 #include "support/pdf_content.h"
 #include "support/spooler.h"
 #include "ui/app.h"
@@ -228,6 +228,7 @@ TEST_F(CertificateJourney, EachPrintIsAPageWithTheFrameUnderTheImage) {
         app->unloadWindow(WindowId::Attestato);
     }
     app->window<FrmStampaEsercizio>(WindowId::StampaEsercizio)->AzioneMenu(2);
+    EXPECT_EQ(test::printMessage(*app), QString());
     const QString sheet = test::pdfOperators(spool.output("aula"));
     ASSERT_TRUE(sheet.contains(QStringLiteral("Tj")));
     EXPECT_FALSE(sheet.contains(QRegularExpression(QStringLiteral("\\sl\\n"))));
@@ -236,7 +237,8 @@ TEST_F(CertificateJourney, EachPrintIsAPageWithTheFrameUnderTheImage) {
     ASSERT_NE(window, nullptr);
     for (int print = 1; print <= 2; ++print) {
         std::remove(spool.output("aula").c_str());
-        EXPECT_EQ(messageDuring([&] { QTest::keyClick(focused(), Qt::Key_Return); }), QString());
+        QTest::keyClick(focused(), Qt::Key_Return);
+        EXPECT_EQ(test::printMessage(*app), QString());
         const QString page = test::pdfOperators(spool.output("aula"));
         const qsizetype image = page.indexOf(QStringLiteral(" Do"));
         ASSERT_GE(image, 0) << print;
@@ -255,10 +257,28 @@ TEST_F(CertificateJourney, EachPrintIsAPageWithTheFrameUnderTheImage) {
     EXPECT_EQ(test::run("lpstat -W completed -o aula | wc -l"), "3\n");
 
     spool.command("reject", "aula");
-    EXPECT_EQ(messageDuring([&] { window->AzioneMenu(0); }),
-              printFailureMessage(PrintOutcome::Refused));
+    window->AzioneMenu(0);
+    EXPECT_EQ(test::printMessage(*app), printFailureMessage(PrintOutcome::Refused));
     EXPECT_TRUE(window->isVisible());
     spool.command("accept", "aula");
+}
+
+// Whatever the screen the window stands on (CTest runs this on several), the printed picture is
+// the certificate's design size, 5910 x 6765 twips, sharp and lossless.
+TEST_F(CertificateJourney, ThePrintedCertificateHasItsDesignSizeOnEveryScreen) {
+    ASSERT_NE(certificate(), nullptr);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(test::printMessage(*app), QString());
+    const std::string pdf = spool.output("aula");
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    const QStringList image =
+        QString::fromStdString(test::run("pdfimages -list " + pdf + " | tail -n +3"))
+            .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    ASSERT_EQ(image.size(), 16);  // one picture
+    EXPECT_NEAR(image[3].toDouble() / image[12].toDouble(), 5910 / 1440.0, 0.04);
+    EXPECT_NEAR(image[4].toDouble() / image[13].toDouble(), 6765 / 1440.0, 0.047);
+    EXPECT_GE(image[12].toDouble(), 300);
+    EXPECT_NE(image[8], QStringLiteral("jpeg"));
 }
 
 }  // namespace

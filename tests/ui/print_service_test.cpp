@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,16 @@ QString samplePdf() {
     return path;
 }
 
+PrintResult outcomeOf(const QString& queue, const QString& pdf, const QString& title = {}) {
+    const Submission submitted = submitPdf(queue, pdf, title);
+    if (!submitted.job) return submitted.failure;
+    JobCheck check;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return (check = checkJob(*submitted.job)).state != JobState::OnItsWay; }, 10000));
+    return check.state == JobState::Printed ? PrintResult{PrintOutcome::Printed, {}}
+                                            : check.failure;
+}
+
 class PrintService : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -62,7 +73,7 @@ TEST_F(PrintService, APrintedPdfArrivesUnchangedInTheQueuesFile) {
     };
     for (const Case& c : {Case{QStringLiteral("cattura"), "cattura"}, Case{{}, "predefinita"}}) {
         SCOPED_TRACE(c.file);
-        const PrintResult result = submitPdf(c.queue, pdf, QStringLiteral("Attestato"));
+        const PrintResult result = outcomeOf(c.queue, pdf, QStringLiteral("Attestato"));
         ASSERT_EQ(result.outcome, PrintOutcome::Printed) << result.detail.toStdString();
         EXPECT_TRUE(result.detail.isEmpty());
         QFile sent(pdf), printed(QString::fromStdString(output(c.file)));
@@ -83,7 +94,7 @@ TEST_F(PrintService, AJobThatCannotPrintIsAFailureAndLeavesNothingQueued) {
                           {"rotta", PrintOutcome::Refused},
                           {"nessuna", PrintOutcome::NoPrinter}}) {
         SCOPED_TRACE(c.queue);
-        const PrintResult result = submitPdf(QString::fromLatin1(c.queue), pdf, {});
+        const PrintResult result = outcomeOf(QString::fromLatin1(c.queue), pdf);
         EXPECT_EQ(result.outcome, c.outcome) << result.detail.toStdString();
         EXPECT_FALSE(result.detail.isEmpty());
         EXPECT_EQ(run(std::string("lpstat -o ") + c.queue + " 2>/dev/null"), "");
@@ -93,7 +104,7 @@ TEST_F(PrintService, AJobThatCannotPrintIsAFailureAndLeavesNothingQueued) {
 TEST_F(PrintService, AStoppedServiceIsUnreachableEvenForTheDefaultQueue) {
     spooler("stop");
     for (const QString& queue : {QStringLiteral("cattura"), QString()}) {
-        const PrintResult result = submitPdf(queue, pdf, {});
+        const PrintResult result = outcomeOf(queue, pdf);
         EXPECT_EQ(result.outcome, PrintOutcome::ServiceUnreachable) << result.detail.toStdString();
     }
     spooler("start");

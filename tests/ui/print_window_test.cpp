@@ -2,8 +2,8 @@
 #include "printing/printer_choice.h"
 #include "state/colours.h"
 #include "support/face.h"
-#include "support/message_box.h"
 #include "support/fakes.h"
+#include "support/message_box.h"
 #include "support/printed_page.h"
 #include "support/spooler.h"
 #include "ui/app.h"
@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -98,7 +99,13 @@ TEST_F(PrintWindow, ShowsTheRecordLinesAndTheTimesAsTheyStoodWhenItOpened) {
     EXPECT_EQ(window->label1().text(), QStringLiteral("Tempo totale:    57   secondi"));
     EXPECT_EQ(window->label2().text(), QStringLiteral("Tempo totale:       secondi"));
     EXPECT_EQ(test::faceColour(*window->menu().item(0)), QColor(255, 229, 142));
-    EXPECT_EQ(test::faceColour(*window->menu().item(2)), QColor(255, 240, 186));
+    // The items rest in their own colour; the normal one replaces it once an item loses the focus.
+    EXPECT_EQ(test::faceColour(*window->menu().item(2)), QColor(255, 224, 192));
+    QTest::keyClick(window->menu().item(0), Qt::Key_2);
+    EXPECT_EQ(test::faceColour(*window->menu().item(0)), QColor(255, 240, 186));
+    EXPECT_EQ(test::faceColour(*window->menu().item(1)), QColor(255, 229, 142));
+    EXPECT_EQ(test::faceColour(*window->menu().item(2)), QColor(255, 224, 192));
+    QTest::keyClick(window->menu().item(1), Qt::Key_1);
 
     // "Visualizza" on the exercise window's menu bar brings it back; not refreshed when shown.
     app->state().exerciseTimes[1] = QStringLiteral("99");
@@ -155,7 +162,8 @@ TEST_F(PrintWindow, EsciEmptiesTheTimesAndTheNextOpeningShowsNoNumber) {
 TEST_F(PrintWindow, PrintsTheSheetOnOnePageLineByLineAtItsPlaces) {
     FrmStampaEsercizio* window = open();
     QTest::keyClick(focused(), Qt::Key_3);
-    EXPECT_EQ(messageDuring([] { QTest::keyClick(focused(), Qt::Key_Return); }), QString());
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(test::printMessage(*app), QString());
     EXPECT_EQ(test::run("pdfinfo " + spool.output("prima") + " | awk '/^Pages:/ {print $2}'"),
               "1\n");
     const std::vector<test::PrintedLine> lines = test::printedLines(spool.output("prima"));
@@ -175,9 +183,17 @@ TEST_F(PrintWindow, PrintsTheSheetOnOnePageLineByLineAtItsPlaces) {
         EXPECT_LE(lines[i].x + lines[i].pitch * lines[i].text.size(), pageWidth - left) << i;
     }
     EXPECT_NEAR(lines[0].pitch, 18 * 0.6, 0.01);  // 18-point Courier New
-    // The 12-point lines, too wide for the page in full, shrink together and keep their columns.
+    // Only the record lines give way, to end 1000 twips off the edge of this page without margins.
+    ASSERT_NEAR(left, 0, 0.5);
     EXPECT_LT(lines[1].pitch, 12 * 0.6);
-    for (size_t i = 2; i < lines.size(); ++i) EXPECT_NEAR(lines[i].pitch, lines[1].pitch, 0.01);
+    double longest = 0;
+    for (size_t i = 1; i <= 10; ++i) {
+        EXPECT_NEAR(lines[i].pitch, lines[1].pitch, 0.01) << i;
+        longest = std::max(longest, lines[i].x + lines[i].pitch * lines[i].text.size());
+    }
+    EXPECT_LE(longest, pageWidth - 50 + 0.5);
+    EXPECT_GE(longest, pageWidth - 50 - 6);
+    for (size_t i = 11; i < lines.size(); ++i) EXPECT_NEAR(lines[i].pitch, 12 * 0.6, 0.01) << i;
     EXPECT_TRUE(app->registry().isLoaded(WindowId::StampaEsercizio));
     EXPECT_EQ(window, app->window<FrmStampaEsercizio>(WindowId::StampaEsercizio));
 }
@@ -204,6 +220,7 @@ TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     EXPECT_EQ(app->printers().currentName(), QStringLiteral("seconda"));
 
     window->AzioneMenu(2);
+    EXPECT_EQ(test::printMessage(*app), QString());
     EXPECT_TRUE(printed("prima").isEmpty());
     EXPECT_EQ(printed("seconda"), QStringLiteral("SCUOLA ELEMENTARE DI"));
 
@@ -225,11 +242,29 @@ TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     window->mnuScegli().trigger();
 }
 
+// The close buttons of the about and the printer window: one colour all over the face as it is
+// drawn, inside a darker edge.
+TEST_F(PrintWindow, TheCloseButtonsOfTheAboutAndThePrinterWindowAreFlat) {
+    for (const auto& [id, colour] : {std::pair{WindowId::Autore, QColor(128, 255, 255)},
+                                     std::pair{WindowId::SceltaStampante, QColor(255, 255, 128)}}) {
+        QWidget* window = app->showWindow(id);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const QImage face = window->findChild<QPushButton*>()->grab().toImage();
+        const int right = face.width() - 4, bottom = face.height() - 4;
+        for (const QPoint spot : {QPoint(3, 3), QPoint(3, bottom), QPoint(right, bottom / 2)})
+            EXPECT_EQ(face.pixelColor(spot).name(), colour.name()) << spot.x() << "," << spot.y();
+        EXPECT_LT(face.pixelColor(0, bottom / 2).lightness(), colour.lightness());
+    }
+}
+
 // Whatever goes wrong, the pupil is told in a message box, nothing is lost, and printing again on
 // a printer that works comes out.
 TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
     FrmStampaEsercizio* window = open();
-    const auto print = [&] { return messageDuring([&] { window->AzioneMenu(2); }); };
+    const auto print = [&] {
+        window->AzioneMenu(2);
+        return test::printMessage(*app);
+    };
     spool.command("reject", "prima");
     EXPECT_EQ(print(), printFailureMessage(PrintOutcome::Refused));
     spool.command("stop");
@@ -262,6 +297,37 @@ TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
     window->mnuScegli().trigger();
     for (const char* queue : {"prima", "seconda"}) spool.addQueue(queue);
     spool.command("default", "prima");
+}
+
+// A slow printer holds nobody up, and its sheet comes out untold. Of one that never answers the
+// pupil is told once, over the window in front, that the sheet stays queued: it does, for good.
+TEST_F(PrintWindow, PrintingNeverHoldsTheWindowsUp) {
+    spool.addSlowQueue("lenta", 3);
+    spool.addSlowQueue("muta", 3600);
+    FrmStampaEsercizio* window = open();
+    ASSERT_TRUE(app->printers().select(QStringLiteral("lenta")));
+    window->AzioneMenu(2);
+    QTest::keyClick(focused(), Qt::Key_2);
+    EXPECT_EQ(focused(), window->menu().item(1));
+    EXPECT_FALSE(test::run("lpstat -o lenta").empty());
+    EXPECT_EQ(test::printMessage(*app), QString());
+    EXPECT_EQ(printed("lenta"), QStringLiteral("SCUOLA ELEMENTARE DI"));
+    ASSERT_TRUE(app->printers().select(QStringLiteral("muta")));
+    PrintJobs::of(*app).setPatience(std::chrono::milliseconds(800));
+    window->AzioneMenu(2);
+    QTest::keyClick(focused(), Qt::Key_Return);  // "SCRIVI IL NOME"
+    auto* name = app->window<QWidget>(WindowId::Nome);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(name));
+    const test::Message waiting = test::nextMessage([] { return false; }, 5000);
+    EXPECT_EQ(waiting.text, kJobWaitingMessage);
+    EXPECT_EQ(waiting.over, name);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(name));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(test::nextMessage([&] { return clock.elapsed() > 1500; }).text, QString());
+    app.reset();
+    EXPECT_NE(test::run("lpstat -o muta"), "");
+    for (const char* queue : {"lenta", "muta"}) spool.command("remove", queue);
 }
 
 // Run with a font set-up of its own that has no Courier face nor any stand-in for one.

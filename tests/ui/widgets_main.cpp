@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-// Window tests run on the offscreen platform, with the style and fonts the program itself uses.
+// Window tests run on the offscreen platform (of a screen of their own, when given one), with the
+// style and fonts the program itself uses.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
