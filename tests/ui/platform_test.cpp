@@ -6,13 +6,11 @@
 #include "ui/proportional_layout.h"
 #include "ui/twips.h"
 
-#include <QCoreApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -134,43 +132,6 @@ TEST(PressGuard, TheSecondPressOfADoubleClickNeverReachesTheWindowTheFirstBrough
     // A window that comes up long after the press came up for another reason.
     guard.cameToFront(&b, 1200);
     EXPECT_TRUE(guard.acceptPress(&b, 1800, far, 1250));
-}
-
-// The filter stands between the platform and every window: what it swallows, no widget sees.
-TEST(PlatformInput, RepeatsOfAHeldKeyReachNoWidget) {
-    QObject owner;
-    PlatformInput input(&owner);
-    QPushButton button;
-    int presses = 0, releases = 0;
-    struct Counter : QObject {
-        int& presses;
-        int& releases;
-        Counter(int& p, int& r) : presses(p), releases(r) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            presses += event->type() == QEvent::KeyPress;
-            releases += event->type() == QEvent::KeyRelease;
-            return false;
-        }
-    } counter(presses, releases);
-    button.installEventFilter(&counter);
-    button.show();
-    button.setFocus();
-    QWindow* window = button.windowHandle();
-    ASSERT_NE(window, nullptr);
-    QCoreApplication::processEvents();
-    const auto send = [window](QEvent::Type type, bool autoRepeat, ulong time) {
-        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, 65, 32, 0, QStringLiteral(" "),
-                        autoRepeat);
-        event.setTimestamp(time);
-        QCoreApplication::sendEvent(window, &event);
-    };
-    send(QEvent::KeyPress, false, 100);
-    send(QEvent::KeyPress, false, 760);   // X11: a repeat, no release between
-    send(QEvent::KeyRelease, true, 800);  // Wayland: a repeat's release and press
-    send(QEvent::KeyPress, true, 800);
-    send(QEvent::KeyRelease, false, 900);
-    EXPECT_EQ(presses, 1);
-    EXPECT_EQ(releases, 1);
 }
 
 TEST(CurtainSteps, StartsAtHalfTheOuterWidthEach) {
