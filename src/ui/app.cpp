@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -33,6 +34,7 @@ App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
     QGuiApplication::setQuitOnLastWindowClosed(false);
     registry_.setOnUnload([this](WindowId id, QObject* window) {
         std::erase(activationOrder_, id);
+        lastFocus_.erase(qobject_cast<QWidget*>(window));
         window->removeEventFilter(this);
         if (auto* widget = qobject_cast<QWidget*>(window)) widget->hide();
     });
@@ -41,6 +43,8 @@ App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
     });
     registerOwnWindows();
     registerOperativo(*this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { noteFocus(now); });
 }
 
 App::~App() {
@@ -126,6 +130,21 @@ void App::showModal(WindowId id) {
     QTimer::singleShot(0, dialog, [this, dialog] { bringToFront(*dialog); });
     dialog->exec();
     bringLastActiveToFront();
+    if (QWidget* window = lastActiveOnScreen()) giveFocusBack(*window);
+}
+
+void App::noteFocus(QWidget* now) {
+    if (now == nullptr || qobject_cast<QMenuBar*>(now) != nullptr) return;
+    if (idOf(now->window())) lastFocus_[now->window()] = now;
+}
+
+// Opened from the menu bar by the keyboard, a modal window leaves the focus on the menu bar, or
+// nowhere: the control that had it before gets it back, and its highlight with it.
+void App::giveFocusBack(QWidget& window) {
+    const QWidget* focused = window.focusWidget();
+    if (focused != nullptr && qobject_cast<const QMenuBar*>(focused) == nullptr) return;
+    if (const auto last = lastFocus_.find(&window); last != lastFocus_.end() && last->second)
+        last->second->setFocus(Qt::OtherFocusReason);
 }
 
 // The window it is shown over keeps a small window above itself (its transient parent), on every
@@ -206,6 +225,13 @@ void App::bringLastActiveToFront() {
     if (QWidget* window = lastActiveOnScreen()) bringToFront(*window);
 }
 
+// A window that a modal one keeps blocked may be brought up by the user (a taskbar, Alt+Tab),
+// yet it takes no input: no activation of the pupil's.
+bool App::blockedByModal(const QObject* window) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != window;
+}
+
 std::optional<WindowId> App::idOf(const QObject* window) const {
     for (int i = 0; i < kWindowCount; ++i) {
         const auto id = static_cast<WindowId>(i);
@@ -217,7 +243,7 @@ std::optional<WindowId> App::idOf(const QObject* window) const {
 bool App::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         if (const std::optional<WindowId> id = idOf(watched)) unloadWindow(*id);
-    } else if (event->type() == QEvent::WindowActivate && !unloading_) {
+    } else if (event->type() == QEvent::WindowActivate && !unloading_ && !blockedByModal(watched)) {
         if (const std::optional<WindowId> id = idOf(watched)) noteActivation(*id);
     }
     return QObject::eventFilter(watched, event);

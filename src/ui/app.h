@@ -6,10 +6,12 @@
 #include "state/window_registry.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -100,6 +102,9 @@ class App final : public QObject {
     void bringToFront(QWidget& window);
     static void keepOver(QWidget& window, QWidget* owner);
     QWidget* lastActiveOnScreen() const;
+    void noteFocus(QWidget* now);
+    void giveFocusBack(QWidget& window);
+    static bool blockedByModal(const QObject* window);
     bool anyWindowOnScreen() const;
     std::optional<WindowId> idOf(const QObject* window) const;
 
@@ -109,6 +114,8 @@ class App final : public QObject {
     QuitHook onNoWindowLeft_;
     std::unique_ptr<PrinterModel> printers_;
     PlatformInput* input_ = nullptr;  // child of this object
+    // Per window, the control that last had the keyboard, the menu bar apart.
+    std::map<const QWidget*, QPointer<QWidget>> lastFocus_;
     std::array<WindowShow, kWindowCount> shows_{};
     std::vector<WindowId> activationOrder_;  // most recently active last
     bool unloading_ = false;  // activations the platform makes while windows go are not the pupil's

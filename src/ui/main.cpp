@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
     const auto environment = [](const char* name) {
         return QString::fromLocal8Bit(std::getenv(name));
     };
-    const auto message = sd::missingDisplayMessage(
-        environment, programPath(argc > 0 ? argv[0] : nullptr), sd::canOpenX11Display);
+    const auto message =
+        sd::missingDisplayMessage(environment, programPath(argc > 0 ? argv[0] : nullptr),
+                                  sd::canOpenX11Display, sd::canOpenWaylandDisplay);
     if (message) {
         std::fprintf(stderr, "%s\n", qPrintable(*message));
         return 1;

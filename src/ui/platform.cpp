@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QStringList>
 #include <QWidget>
 
 #if QT_CONFIG(xcb)
@@ -196,23 +197,32 @@ void showEmptyTitle(QWidget& window) {
 
 std::optional<QString> missingDisplayMessage(
     const std::function<QString(const char*)>& environment, const QString& programPath,
-    const std::function<bool(const QString&)>& x11Reachable) {
-    const QString hint =
-        QStringLiteral("run it on a desktop, or under Xvfb with: xvfb-run -a %1").arg(programPath);
+    const std::function<bool(const QString&)>& x11Reachable,
+    const std::function<bool(const QString&)>& waylandReachable) {
+    const QString platform = environment("QT_QPA_PLATFORM").section(QLatin1Char(':'), 0, 0);
+    const bool onlyWayland = platform.startsWith(QLatin1String("wayland"));
+    const bool onlyX11 = platform == QLatin1String("xcb");
+    // Any other platform chosen (offscreen, a framebuffer...) is the toolkit's to open.
+    if (!platform.isEmpty() && !onlyWayland && !onlyX11) return std::nullopt;
+    const QString wayland = environment("WAYLAND_DISPLAY");
     const QString display = environment("DISPLAY");
-    // A chosen platform or a Wayland session is the toolkit's to open.
-    if (!environment("WAYLAND_DISPLAY").isEmpty() || !environment("QT_QPA_PLATFORM").isEmpty())
+    const bool waylandAnswers =
+        !wayland.isEmpty() && (!waylandReachable || waylandReachable(wayland));
+    const bool x11Answers = !display.isEmpty() && (!x11Reachable || x11Reachable(display));
+    if (onlyWayland ? waylandAnswers : onlyX11 ? x11Answers : waylandAnswers || x11Answers)
         return std::nullopt;
-    if (display.isEmpty())
-        return QStringLiteral(
-                   "Il sistema decimale: no display to open (DISPLAY and WAYLAND_DISPLAY are not "
-                   "set); ") +
-               hint;
-    if (x11Reachable && !x11Reachable(display))
-        return QStringLiteral("Il sistema decimale: the display %1 cannot be opened; ")
-                   .arg(display) +
-               hint;
-    return std::nullopt;
+    QStringList silent;
+    if (!wayland.isEmpty() && !onlyX11) silent << wayland;
+    if (!display.isEmpty() && !onlyWayland) silent << display;
+    const QString why = silent.isEmpty()
+                            ? QStringLiteral(
+                                  "non c'è nessuno schermo da aprire (DISPLAY e "
+                                  "WAYLAND_DISPLAY non sono impostate)")
+                            : QStringLiteral("lo schermo %1 non risponde").arg(silent.join(" / "));
+    return QStringLiteral(
+               "Il sistema decimale: %1; avvialo da una sessione grafica, oppure sotto "
+               "Xvfb con: xvfb-run -a %2")
+        .arg(why, programPath);
 }
 
 }  // namespace sd

@@ -46,14 +46,17 @@ void pictureForScreenReaders(QWidget& widget, const QString& name);
 // whenever the title is set. Elsewhere the toolkit's own title stands.
 void showEmptyTitle(QWidget& window);
 
-// Why no window can be shown, or nothing when one can: with no display, or an X display that
-// does not answer, the toolkit would abort, so the program says so in one line instead.
-// `environment` reads a variable; `x11Reachable` tries to open an X display by name.
+// Why no window can be shown, in one Italian line, or nothing when one can: with no display, or
+// displays that do not answer, the toolkit would abort. `environment` reads a variable; the
+// probes try to reach an X display or a Wayland compositor by name.
 std::optional<QString> missingDisplayMessage(
     const std::function<QString(const char*)>& environment, const QString& programPath,
-    const std::function<bool(const QString&)>& x11Reachable = {});
+    const std::function<bool(const QString&)>& x11Reachable = {},
+    const std::function<bool(const QString&)>& waylandReachable = {});
 
 // Whether an X server answers on the display.
 bool canOpenX11Display(const QString& display);
+// Whether a Wayland compositor listens on the socket (a path, or a name in XDG_RUNTIME_DIR).
+bool canOpenWaylandDisplay(const QString& socket);
 
 }  // namespace sd

@@ -75,4 +75,16 @@ for opening in first second; do
   E2E_DESIGN_WIDTH=6060 E2E_DESIGN_HEIGHT=5460 E2E_MENU_BAR=0 click_design "$printer" 1128 4188 3168 648
   wait_no_window 3 '^Form1$'
 done
-e2e_log "every double click acted once; the printer window came to the front twice"
+
+# Opened from the keyboard (Alt, Enter) and closed, it leaves the print window's menu the keyboard:
+# "3" highlights "STAMPA ESERCIZIO".
+xdotool key alt Return
+printer=$(wait_window 5 '^Form1$')
+wait_until 3 "the printer window opened from the keyboard has it" focus_is "$printer"
+xdotool key Escape
+wait_no_window 3 '^Form1$'
+wait_until 3 "the print window has the keyboard again" focus_is "$print"
+xdotool key 3
+print_item_lit() { look "$print" && [ "$(on_print band_shares "$shot" 255,229,142 "5865 7200 2800 720")" -ge 95 ]; }
+wait_until 2 "\"3\" highlights \"STAMPA ESERCIZIO\" after the printer window" print_item_lit
+e2e_log "every double click acted once; the printer window came to the front three times"

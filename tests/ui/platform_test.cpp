@@ -319,6 +319,20 @@ TEST(MissingDisplay, OneLineWithTheXvfbCommandOnlyWhenNothingCanBeOpened) {
     EXPECT_FALSE(canOpenX11Display(QStringLiteral(":9997")));
     const auto reachable = [](const QString&) { return true; };
     EXPECT_EQ(missingDisplayMessage(environment, QStringLiteral("p"), reachable), std::nullopt);
+
+    // A dead Wayland socket: the program's own line, unless the toolkit may fall back on X.
+    EXPECT_FALSE(canOpenWaylandDisplay(QStringLiteral("/nonexistent/wayland-0")));
+    variables = {{"WAYLAND_DISPLAY", QStringLiteral("wayland-9")}};
+    const std::optional<QString> dead =
+        missingDisplayMessage(environment, QStringLiteral("p"), reachable, unreachable);
+    ASSERT_TRUE(dead.has_value());
+    EXPECT_TRUE(dead->contains(QStringLiteral("wayland-9")));
+    variables["DISPLAY"] = QStringLiteral(":0");
+    EXPECT_EQ(missingDisplayMessage(environment, QStringLiteral("p"), reachable, unreachable),
+              std::nullopt);
+    variables["QT_QPA_PLATFORM"] = QStringLiteral("wayland");
+    EXPECT_NE(missingDisplayMessage(environment, QStringLiteral("p"), reachable, unreachable),
+              std::nullopt);
 }
 
 TEST(Fonts, DesignFacesMapOntoInstalledOnes) {
