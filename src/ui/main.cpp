@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(*message));
         return 1;
     }
+    if (const auto platform = sd::preferredPlatform(environment, sd::canOpenX11Display))
+        qputenv("QT_QPA_PLATFORM", platform->toLocal8Bit());
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));  // draws the menus in their own colours
     sd::installFontSubstitutes();

@@ -195,6 +195,15 @@ void showEmptyTitle(QWidget& window) {
     new EmptyTitleKeeper(window);
 }
 
+std::optional<QString> preferredPlatform(const std::function<QString(const char*)>& environment,
+                                         const std::function<bool(const QString&)>& x11Reachable) {
+    if (!environment("QT_QPA_PLATFORM").isEmpty() || environment("WAYLAND_DISPLAY").isEmpty())
+        return std::nullopt;
+    const QString display = environment("DISPLAY");
+    if (display.isEmpty() || !x11Reachable(display)) return std::nullopt;
+    return QStringLiteral("xcb");
+}
+
 std::optional<QString> missingDisplayMessage(
     const std::function<QString(const char*)>& environment, const QString& programPath,
     const std::function<bool(const QString&)>& x11Reachable,

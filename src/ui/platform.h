@@ -54,6 +54,13 @@ std::optional<QString> missingDisplayMessage(
     const std::function<bool(const QString&)>& x11Reachable = {},
     const std::function<bool(const QString&)>& waylandReachable = {});
 
+// The platform the program asks the toolkit for, or nothing to leave the choice to it. On a
+// Wayland desktop with an X display (XWayland) the program runs on X: there it is brought to the
+// front, kept over its owner and given the keys as everywhere else, where a compositor may refuse
+// to activate a window. Natively on Wayland only where no X display answers, or when asked.
+std::optional<QString> preferredPlatform(const std::function<QString(const char*)>& environment,
+                                         const std::function<bool(const QString&)>& x11Reachable);
+
 // Whether an X server answers on the display.
 bool canOpenX11Display(const QString& display);
 // Whether a Wayland compositor listens on the socket (a path, or a name in XDG_RUNTIME_DIR).

@@ -335,6 +335,33 @@ TEST(MissingDisplay, OneLineWithTheXvfbCommandOnlyWhenNothingCanBeOpened) {
               std::nullopt);
 }
 
+TEST(PreferredPlatform, XWaylandWhereAnXDisplayAnswersElseTheToolkitsChoice) {
+    struct Case {
+        const char* platform;
+        const char* wayland;
+        const char* display;
+        bool xAnswers;
+        std::optional<QString> chosen;
+    };
+    const Case cases[] = {{"", "wayland-0", ":0", true, QStringLiteral("xcb")},
+                          {"", "wayland-0", ":0", false, std::nullopt},
+                          {"", "wayland-0", "", true, std::nullopt},
+                          {"", "", ":0", true, std::nullopt},
+                          {"wayland", "wayland-0", ":0", true, std::nullopt}};
+    for (const Case& c : cases) {
+        const auto environment = [&c](const char* name) {
+            const std::string_view n(name);
+            return QString::fromLatin1(n == "QT_QPA_PLATFORM"   ? c.platform
+                                       : n == "WAYLAND_DISPLAY" ? c.wayland
+                                       : n == "DISPLAY"         ? c.display
+                                                                : "");
+        };
+        EXPECT_EQ(preferredPlatform(environment, [&c](const QString&) { return c.xAnswers; }),
+                  c.chosen)
+            << c.platform << " " << c.wayland << " " << c.display;
+    }
+}
+
 TEST(Fonts, DesignFacesMapOntoInstalledOnes) {
     const QFont arial = designFont(QStringLiteral("Arial"), 20.25, true);
     EXPECT_DOUBLE_EQ(arial.pointSizeF(), 20.25);

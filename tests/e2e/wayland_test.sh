@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# End to end on Wayland: weston nested on the tests' Xvfb (its X11 back end), the program running
+# natively inside it (no X display of its own), typed to through weston's window. Start window ->
+# exercise -> print window -> printer window, which a click on the print window does not hide ->
+# back to the print window, whose keys open the certificate: the keyboard is in the right window
+# at each step. Skips (77) where weston or Qt's Wayland platform is not installed.
+# Not yet among the tests that CTest runs: natively on Wayland the first key pressed after the
+# printer window closes never reaches the program (neither its window nor the input filter sees
+# it), so the last step fails. On a desktop with an X display the program runs on XWayland.
+#   wayland_test.sh PROGRAM
+set -euo pipefail
+program=$1
+# shellcheck source=SCRIPTDIR/lib.sh
+source "$(dirname "$0")/lib.sh"
+command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
+compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
+  { echo "SKIP: qt6-wayland is not installed"; exit 77; }
+
+e2e_start_xvfb
+mkdir -m 700 "$E2E_TMP/runtime"
+export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+weston --backend=x11-backend.so --width="$E2E_SCREEN_WIDTH" --height="$E2E_SCREEN_HEIGHT" \
+  --socket=sd-wayland --idle-time=0 >"$E2E_TMP/weston.log" 2>&1 &
+weston_pid=$!
+trap 'kill $weston_pid 2>/dev/null || true; e2e_cleanup' EXIT
+wait_until 10 "weston listens" test -S "$XDG_RUNTIME_DIR/sd-wayland"
+weston_window() { xwininfo -root -tree | awk '/Weston Compositor/ { print $1; exit }'; }
+wait_until 5 "weston shows its window" test -n "$(weston_window)"
+compositor=$(weston_window)
+
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=sd-wayland \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
+  "$program" >"$E2E_TMP/program.log" 2>&1 &
+E2E_PID=$!
+
+# share R,G,B: the percentage of weston's screen in that colour (each window has its own ground).
+share() {
+  snap "$shot" "$compositor"
+  convert "$shot" -alpha off -fill black +opaque "rgb($1)" -fill white -opaque "rgb($1)" \
+    -format "%[fx:round(100*mean)]" info:
+}
+showing() { at_least "$(share "$1")" "$2"; }
+hidden() { (($(share "$1") < $2)); }
+
+wait_until 10 "the start window shows in its normal colour" showing 255,240,186 40
+wait_until 6 "the curtain has opened" hidden 255,229,142 10
+xdotool windowfocus --sync "$compositor"
+xdotool key 1 Return
+wait_until 5 "Enter on the start window opens the exercise, keypad in front" \
+  e2e_none showing 255,240,186 100
+exercise_ground=$(share 255,240,186)
+xdotool key alt Return
+wait_until 5 "\"Visualizza\", chosen by keyboard on the exercise window, opens the print window" \
+  showing 128,255,255 30
+xdotool key alt Return
+wait_until 5 "\"Scegli la stampante\" by keyboard opens the printer window" showing 255,255,192 3
+printer_share=$(share 255,255,192)
+# A click on the print window, beside the printer window: it stays in front.
+xdotool mousemove --window "$compositor" 40 $((E2E_SCREEN_HEIGHT / 2)) click 1
+sleep 1
+[ "$(share 255,255,192)" -ge "$printer_share" ] || e2e_fail "a click on the print window hid the printer window"
+xdotool key Escape
+wait_until 5 "Escape closes the printer window, which had the keyboard" hidden 255,255,192 1
+xdotool key 4 Return
+wait_until 5 "the print window has the keyboard again: \"4\" and Enter open the certificate" \
+  showing 255,192,255 20
+e2e_log "on Wayland every window came to the front with the keyboard (exercise ground ${exercise_ground}%)"
