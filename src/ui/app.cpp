@@ -125,10 +125,16 @@ void App::showModal(WindowId id) {
     if (dialog == nullptr) return;
     keepOver(*dialog, frontWindow());
     noteActivation(id);
+    // Modal for the whole program, yet nothing waits for it here: the action that opened it (a
+    // screen reader's press, too) returns at once. Its hiding hands the keyboard back.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
     // Once it is on screen, every time: without a window manager a window shown again stays
     // where it was in the stack, under the window that opened it.
     QTimer::singleShot(0, dialog, [this, dialog] { bringToFront(*dialog); });
-    dialog->exec();
+}
+
+void App::modalHidden() {
     bringLastActiveToFront();
     if (QWidget* window = lastActiveOnScreen()) giveFocusBack(*window);
 }
@@ -241,7 +247,10 @@ std::optional<WindowId> App::idOf(const QObject* window) const {
 }
 
 bool App::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close) {
+    if (event->type() == QEvent::Hide && !unloading_ &&
+        qobject_cast<QDialog*>(watched) != nullptr && idOf(watched)) {
+        QTimer::singleShot(0, this, &App::modalHidden);
+    } else if (event->type() == QEvent::Close) {
         if (const std::optional<WindowId> id = idOf(watched)) unloadWindow(*id);
     } else if (event->type() == QEvent::WindowActivate && !unloading_ && !blockedByModal(watched)) {
         if (const std::optional<WindowId> id = idOf(watched)) noteActivation(*id);

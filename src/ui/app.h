@@ -67,7 +67,8 @@ class App final : public QObject {
     // window opens maximised); a window already on screen only comes to the front.
     QWidget* showWindow(WindowId id);
     // Loads the window if needed and shows it modally over the window in front, which is its
-    // transient parent: returns once it is hidden or unloaded.
+    // transient parent; returns at once. When it is hidden, the window it blocked comes back to
+    // the front with the keyboard where it was.
     void showModal(WindowId id);
     // Destroys the window, never the Drill state. Unloading the start window first unloads the
     // exercise window. The window that was active just before it comes back to the front, with
@@ -104,6 +105,7 @@ class App final : public QObject {
     QWidget* lastActiveOnScreen() const;
     void noteFocus(QWidget* now);
     void giveFocusBack(QWidget& window);
+    void modalHidden();
     static bool blockedByModal(const QObject* window);
     bool anyWindowOnScreen() const;
     std::optional<WindowId> idOf(const QObject* window) const;

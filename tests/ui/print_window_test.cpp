@@ -200,22 +200,19 @@ TEST_F(PrintWindow, PrintsTheSheetOnOnePageLineByLineAtItsPlaces) {
 
 TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     FrmStampaEsercizio* window = open();
-    FrmSceltaStampante* chooser = nullptr;
-    QTimer::singleShot(0, [&] {
-        chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
-        ASSERT_NE(chooser, nullptr);
-        EXPECT_TRUE(chooser->isModal());
-        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Form1"));
-        EXPECT_EQ(chooser->combo1().count(), 2);
-        EXPECT_EQ(chooser->combo1().currentText(), QStringLiteral("prima"));
-        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
-        EXPECT_TRUE(chooser->label2().text().isEmpty());
-        QTest::keyClick(&chooser->combo1(), Qt::Key_Down);
-        EXPECT_EQ(chooser->label2().text(), QStringLiteral("La stampante scelta è \nseconda"));
-        QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
-    });
     window->mnuScegli().trigger();
+    auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
     ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(chooser->isModal());
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(chooser->combo1().count(), 2);
+    EXPECT_EQ(chooser->combo1().currentText(), QStringLiteral("prima"));
+    EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
+    EXPECT_TRUE(chooser->label2().text().isEmpty());
+    QTest::keyClick(&chooser->combo1(), Qt::Key_Down);
+    EXPECT_EQ(chooser->label2().text(), QStringLiteral("La stampante scelta è \nseconda"));
+    QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(app->printers().currentName(), QStringLiteral("seconda"));
 
@@ -225,21 +222,17 @@ TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     EXPECT_EQ(printed("seconda"), QStringLiteral("SCUOLA ELEMENTARE DI"));
 
     // Shown again as it was left; its close box destroys it and the next opening starts afresh.
-    QTimer::singleShot(0, [&] {
-        EXPECT_EQ(app->window<FrmSceltaStampante>(WindowId::SceltaStampante), chooser);
-        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
-        chooser->close();
-    });
     window->mnuScegli().trigger();
+    EXPECT_EQ(app->window<FrmSceltaStampante>(WindowId::SceltaStampante), chooser);
+    EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
+    chooser->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(app->registry().isLoaded(WindowId::SceltaStampante));
-    QTimer::singleShot(0, [&] {
-        chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
-        EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nseconda"));
-        EXPECT_TRUE(chooser->label2().text().isEmpty());
-        chooser->hide();
-    });
     window->mnuScegli().trigger();
+    chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+    EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nseconda"));
+    EXPECT_TRUE(chooser->label2().text().isEmpty());
+    chooser->hide();
 }
 
 // The close buttons of the about and the printer window: one colour all over the face as it is
@@ -285,16 +278,14 @@ TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
     window = open();
     EXPECT_EQ(print(), printFailureMessage(PrintOutcome::NoPrinter));
     EXPECT_TRUE(window->isVisible());
-    QTimer::singleShot(0, [&] {
-        auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
-        ASSERT_NE(chooser, nullptr);
-        EXPECT_EQ(chooser->combo1().count(), 0);
-        EXPECT_EQ(chooser->label1().text(), kNoPrinterInstalled);
-        QTest::keyClick(&chooser->combo1(), Qt::Key_Down);  // nothing to choose, nothing breaks
-        EXPECT_TRUE(chooser->label2().text().isEmpty());
-        QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
-    });
     window->mnuScegli().trigger();
+    auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->combo1().count(), 0);
+    EXPECT_EQ(chooser->label1().text(), kNoPrinterInstalled);
+    QTest::keyClick(&chooser->combo1(), Qt::Key_Down);  // nothing to choose, nothing breaks
+    EXPECT_TRUE(chooser->label2().text().isEmpty());
+    QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
     for (const char* queue : {"prima", "seconda"}) spool.addQueue(queue);
     spool.command("default", "prima");
 }
