@@ -7,6 +7,7 @@
 #include "ui/frm_scelta_stampante.h"
 #include "ui/frm_stampa_esercizio.h"
 #include "ui/page_printer.h"
+#include "ui/platform.h"
 #include "ui/platform_input.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ App::App(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random,
       onNoWindowLeft_(std::move(onNoWindowLeft)),
       input_(new PlatformInput(this)) {
     useDetectableAutoRepeat();
+    installScreenReaderInterfaces();
     // The registry, not the toolkit, decides when the program ends: a hidden window still counts.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     registry_.setOnUnload([this](WindowId id, QObject* window) {

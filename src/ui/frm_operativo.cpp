@@ -401,7 +401,13 @@ void FrmOperativo::renderFrames() {
         if (view.enabledFrame == which) frame(which).setEnabled(true);
     for (const Riquadro which : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
         if (view.enabledFrame != which) frame(which).setEnabled(false);
-    if (view.frontFrame != Riquadro::None) frame(view.frontFrame).raise();
+    if (view.frontFrame == Riquadro::None) return;
+    frame(view.frontFrame).raise();
+    // The frames share one place: those behind the front one cannot be seen, and a screen reader
+    // must not read them out as if they could.
+    frame(view.frontFrame).show();
+    for (const Riquadro which : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
+        if (which != view.frontFrame) frame(which).hide();
 }
 
 void FrmOperativo::renderFocus() {

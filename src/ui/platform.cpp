@@ -3,6 +3,7 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -47,12 +48,17 @@ QAccessibleInterface* screenReaderInterface(const QString& /*className*/, QObjec
         return new CaptionedLabel(label);
     if (widget->property(kPictureProperty).toBool())
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    // The toolkit reads a plain top-level widget as a filler, which screen readers pass over: each
+    // of the program's windows is a window to them, named by its title or its accessible name.
+    if (widget->isWindow() && qobject_cast<QDialog*>(widget) == nullptr &&
+        QByteArray(widget->metaObject()->className()).startsWith("sd::"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
 // The toolkit builds a widget's interface on the first question about it and keeps it, so the
 // marks must be set, and the factory installed, while the window is being built.
-void installScreenReaderInterfaces() {
+void installFactoryOnce() {
     static const bool installed = [] {
         QAccessible::installFactory(screenReaderInterface);
         return true;
@@ -127,6 +133,10 @@ class EmptyTitleKeeper final : public QObject {
 
 }  // namespace
 
+void installScreenReaderInterfaces() {
+    installFactoryOnce();
+}
+
 void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
@@ -180,12 +190,12 @@ QLabel* plainLabel(QWidget* parent, const QString& text) {
 }
 
 void captionForScreenReaders(QLabel& label, const QString& caption) {
-    installScreenReaderInterfaces();
+    installFactoryOnce();
     label.setProperty(kCaptionProperty, caption);
 }
 
 void pictureForScreenReaders(QWidget& widget, const QString& name) {
-    installScreenReaderInterfaces();
+    installFactoryOnce();
     widget.setProperty(kPictureProperty, true);
     widget.setAccessibleName(name);
 }

@@ -74,6 +74,8 @@ TEST(Accessibility, EveryWindowNamesWhatThePupilCanUseOrRead) {
         ASSERT_TRUE(window != nullptr && QTest::qWaitForWindowExposed(window)) << title;
         QStringList faults;
         EXPECT_FALSE(reader(window)->text(QAccessible::Name).isEmpty()) << title;
+        const QAccessible::Role role = reader(window)->role();
+        EXPECT_TRUE(role == QAccessible::Window || role == QAccessible::Dialog) << title;
         const int named = walk(reader(window), faults);
         EXPECT_TRUE(faults.isEmpty()) << title << ": " << faults.join(u", ").toStdString();
         std::cout << "named controls, " << title << ": " << named << '\n';
@@ -92,6 +94,9 @@ TEST(Accessibility, EveryWindowNamesWhatThePupilCanUseOrRead) {
     press(exercise->keypad().item(kKeyVerifica));
     EXPECT_FALSE(exercise->label("LblEsito").text().isEmpty());
     EXPECT_TRUE(reader(exercise->keypad().item(0))->state().disabled);
+    // The frames behind the keypad are not read out.
+    for (const char* behind : {"fraFinito", "fraAvviso"})
+        EXPECT_TRUE(reader(exercise->findChild<QWidget*>(behind))->state().invisible) << behind;
     check(exercise, "exercise");
 
     DrillState& state = app.state();
