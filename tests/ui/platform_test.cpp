@@ -336,29 +336,18 @@ TEST(MissingDisplay, OneLineWithTheXvfbCommandOnlyWhenNothingCanBeOpened) {
 }
 
 TEST(PreferredPlatform, XWaylandWhereAnXDisplayAnswersElseTheToolkitsChoice) {
-    struct Case {
-        const char* platform;
-        const char* wayland;
-        const char* display;
-        bool xAnswers;
-        std::optional<QString> chosen;
-    };
-    const Case cases[] = {{"", "wayland-0", ":0", true, QStringLiteral("xcb")},
-                          {"", "wayland-0", ":0", false, std::nullopt},
-                          {"", "wayland-0", "", true, std::nullopt},
-                          {"", "", ":0", true, std::nullopt},
-                          {"wayland", "wayland-0", ":0", true, std::nullopt}};
-    for (const Case& c : cases) {
-        const auto environment = [&c](const char* name) {
-            const std::string_view n(name);
-            return QString::fromLatin1(n == "QT_QPA_PLATFORM"   ? c.platform
-                                       : n == "WAYLAND_DISPLAY" ? c.wayland
-                                       : n == "DISPLAY"         ? c.display
-                                                                : "");
-        };
-        EXPECT_EQ(preferredPlatform(environment, [&c](const QString&) { return c.xAnswers; }),
-                  c.chosen)
-            << c.platform << " " << c.wayland << " " << c.display;
+    // Chosen platform, Wayland socket, X display answering or not: what the program asks for.
+    const std::vector<std::tuple<QString, QString, bool, std::optional<QString>>> cases = {
+        {"", "wayland-0", true, "xcb"},
+        {"", "wayland-0", false, std::nullopt},
+        {"", "", true, std::nullopt},
+        {"wayland", "wayland-0", true, std::nullopt}};
+    for (const auto& [platform, wayland, answers, chosen] : cases) {
+        const std::map<std::string, QString> variables = {
+            {"QT_QPA_PLATFORM", platform}, {"WAYLAND_DISPLAY", wayland}, {"DISPLAY", ":0"}};
+        const auto environment = [&](const char* name) { return variables.at(name); };
+        const auto x11 = [answers = answers](const QString&) { return answers; };
+        EXPECT_EQ(preferredPlatform(environment, x11), chosen) << platform.toStdString();
     }
 }
 
