@@ -474,4 +474,14 @@ void OperativoModel::visualizza() {
     Q_EMIT printWindowRequested();
 }
 
+QString spokenContext(const ExerciseView& view) {
+    QString said = view.esito.isEmpty() ? view.question : view.esito;
+    if (!view.esito.isEmpty() && !view.correzione.trimmed().isEmpty())
+        said += QStringLiteral(". La risposta giusta è ") + view.correzione.trimmed();
+    if (view.frontFrame == Riquadro::Finito) said += QStringLiteral(". DOMANDE ESAURITE");
+    if (view.frontFrame == Riquadro::Avviso)
+        said += QStringLiteral(". Se ricominci gli esercizi andranno persi");
+    return said;
+}
+
 }  // namespace sd

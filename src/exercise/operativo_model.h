@@ -67,6 +67,11 @@ struct ExerciseView {
     Riquadro frontFrame = Riquadro::Tastierino;  // ...and it is the one in front
 };
 
+// What a screen reader says after the name of the key that takes the focus, so that a pupil who
+// cannot see the window hears what it shows: the question while it waits for an answer, the
+// verdict (with the correction after a wrong answer) once judged, the frame in front otherwise.
+QString spokenContext(const ExerciseView& view);
+
 // The exercise window without its widgets: the question flow, judging, counting, timing, the
 // record lines, the end of an exercise and of a cycle, and the keyboard and mouse rules of the
 // keypad and of the warning frame. The window renders view() and focus() after every changed().

@@ -357,6 +357,7 @@ void FrmOperativo::render() {
             keypad_->setItemEnabled(key, view.keyEnabled[static_cast<size_t>(key)]);
         }
         renderFrames();
+        renderSpokenContext();
         renderFocus();
     } while (renderAgain_);
     rendering_ = false;
@@ -408,6 +409,14 @@ void FrmOperativo::renderFrames() {
     frame(view.frontFrame).show();
     for (const Riquadro which : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
         if (which != view.frontFrame) frame(which).hide();
+}
+
+// Set before the focus moves, so that the focus event a screen reader speaks carries it.
+void FrmOperativo::renderSpokenContext() {
+    const QString context = spokenContext(model_.view());
+    for (OptionButtonMenu* menu : {keypad_, avviso_, finito_})
+        for (int item = 0; item < menu->count(); ++item)
+            menu->item(item)->setAccessibleDescription(context);
 }
 
 void FrmOperativo::renderFocus() {

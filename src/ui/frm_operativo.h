@@ -56,6 +56,7 @@ class FrmOperativo final : public QMainWindow {
     void renderQuestion();
     void renderFrames();
     void renderFocus();
+    void renderSpokenContext();
     void PosizionaCorrezione();
 
     DrillState& state_;
