@@ -81,7 +81,4 @@ void PrintJobs::keepLooking() {
         looks_.start();
 }
 
-// The active window, or the one that holds an active message box or dialog; else the program's
-// window last active that is still on screen.
-
 }  // namespace sd
