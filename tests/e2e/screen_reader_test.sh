@@ -14,10 +14,12 @@ fi
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$here/lib.sh"
 
+# A printer is listed, so that the printer list has an entry that is not its name.
+e2e_start_spooler aula
 e2e_start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
 bus=$!
-trap 'kill $bus 2>/dev/null || true; e2e_cleanup' EXIT
+trap 'kill $bus 2>/dev/null || true; e2e_spooler clean; e2e_cleanup' EXIT
 # The toolkit speaks to AT-SPI once a screen reader is said to run; here none does.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 e2e_start_program "$program"
