@@ -13,6 +13,7 @@ PACKAGES=(
   cups cups-client cups-bsd poppler-utils libcups2-dev tesseract-ocr tesseract-ocr-eng
   dpkg-dev file desktop-file-utils appstream librsvg2-bin
   dbus-daemon at-spi2-core python3-pyatspi
+  weston qt6-wayland
 )
 
 missing=()

@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleHints>
+#include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 // The XKB header names a field "explicit", a word of C++.
 #define explicit explicit_
@@ -67,6 +70,7 @@ PlatformInput::PlatformInput(QObject* parent)
                QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     clock_.start();
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
 }
 
 PlatformInput::~PlatformInput() {
@@ -83,20 +87,69 @@ bool PlatformInput::eventFilter(QObject* watched, QEvent* event) {
     // Input comes from the platform to a window first, once, and from there to its widgets.
     if (watched->isWindowType()) {
         if (type == QEvent::KeyPress || type == QEvent::KeyRelease)
-            return swallowKey(static_cast<const QKeyEvent&>(*event));
+            return swallowKey(static_cast<QWindow*>(watched),
+                              static_cast<const QKeyEvent&>(*event));
         if (isMouseButtonEvent(type)) return swallowMouse(static_cast<QWindow*>(watched), *event);
     } else if ((type == QEvent::Show || type == QEvent::WindowActivate) &&
                watched->isWidgetType()) {
         if (const auto* widget = static_cast<const QWidget*>(watched); widget->isWindow())
             cameToFront(*widget);
+    } else if ((type == QEvent::Hide || type == QEvent::WindowBlocked) && watched->isWidgetType()) {
+        // A window blocked by a modal one gets no key events from the toolkit: their releases too
+        // would be lost.
+        if (const auto* widget = static_cast<const QWidget*>(watched); widget->isWindow())
+            windowGone(widget->windowHandle());
     }
     return QObject::eventFilter(watched, event);
 }
 
-bool PlatformInput::swallowKey(const QKeyEvent& event) {
-    if (event.type() == QEvent::KeyRelease)
-        return !keys_.release(keyOf(event), event.isAutoRepeat());
-    if (!keys_.press(keyOf(event), event.isAutoRepeat(), event.timestamp())) return true;
+void PlatformInput::windowGone(const QWindow* window) {
+    if (window == nullptr) return;
+    for (auto down = downIn_.begin(); down != downIn_.end();) {
+        if (down->second.window != window) {
+            ++down;
+            continue;
+        }
+        orphans_.insert(*down);
+        down = downIn_.erase(down);
+    }
+    // The window in front may already have the keyboard.
+    if (!orphans_.empty())
+        QTimer::singleShot(0, this, [this] { releaseOrphansIn(QGuiApplication::focusWindow()); });
+}
+
+void PlatformInput::releaseOrphansIn(QWindow* window) {
+    if (window == nullptr || !window->isVisible() || orphans_.empty()) return;
+    const std::map<quint32, DownKey> orphans = std::exchange(orphans_, {});
+    for (const auto& [key, down] : orphans) {
+        QKeyEvent release(QEvent::KeyRelease, down.key, down.modifiers, down.scanCode,
+                          down.virtualKey, down.nativeModifiers, down.text);
+        QCoreApplication::sendEvent(window, &release);
+        letGoFor_.insert(key);
+    }
+}
+
+bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
+    const quint32 key = keyOf(event);
+    if (event.type() == QEvent::KeyRelease) {
+        if (event.isAutoRepeat()) return true;
+        // The release the program made in its place has gone already; this one reached a
+        // window only because the key was still down there.
+        if (!event.spontaneous()) return !keys_.release(key, false);
+        downIn_.erase(key);
+        orphans_.erase(key);
+        if (letGoFor_.erase(key) > 0) return true;
+        return !keys_.release(key, false);
+    }
+    if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;
+    letGoFor_.erase(key);
+    downIn_[key] = DownKey{window,
+                           event.key(),
+                           event.modifiers(),
+                           event.nativeScanCode(),
+                           event.nativeVirtualKey(),
+                           event.nativeModifiers(),
+                           event.text()};
     presses_.keyPressed();
     return false;
 }

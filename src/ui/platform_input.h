@@ -8,6 +8,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -68,8 +69,13 @@ class PressGuard {
 
 // What every window needs from the platform's input, done once for the whole program as the
 // application's event filter, before any window sees an event: a held key acts once (its
-// repeats, presses and releases alike, reach no window), and the second press of a double click
-// never lands on the window that the first one brought up.
+// repeats, presses and releases alike, reach no window), the second press of a double click
+// never lands on the window that the first one brought up, and a key whose window went away, or
+// was blocked by a modal window, while it was down is let go, once, in the window that gets the
+// keyboard next. On X that window gets the release anyway; a Wayland compositor that fades the
+// closed window out gives the keyboard to no window meanwhile, and the release is lost. Nor does
+// the toolkit pass on a release to a blocked window: the key would stay down, and its next press
+// would count as a repeat.
 class PlatformInput final : public QObject {
     Q_OBJECT
   public:
@@ -84,8 +90,22 @@ class PlatformInput final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    bool swallowKey(const QKeyEvent& event);
+    // A key down, as pressed: enough to let it go somewhere else.
+    struct DownKey {
+        QPointer<QWindow> window;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scanCode, virtualKey, nativeModifiers;
+        QString text;
+    };
+    bool swallowKey(QWindow* window, const QKeyEvent& event);
     bool swallowMouse(QWindow* window, const QEvent& event);
+    void windowGone(const QWindow* window);
+    void releaseOrphansIn(QWindow* window);
+
+    std::map<quint32, DownKey> downIn_;   // key -> where it went down
+    std::map<quint32, DownKey> orphans_;  // down when their window went, not let go since
+    std::set<quint32> letGoFor_;          // released by the program: the real release is late
 
     HeldKeys keys_;
     PressGuard presses_;
