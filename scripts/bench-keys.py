@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Key response of sistema-decimale against a minimal Qt window, under one private Xvfb, measured
 from outside.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Key-response benchmark: from a key going down (XTEST) to the first changed pixels, on the start
 # window's menu and the exercise window's keypad of sistema-decimale against a Qt window whose
 # label changes on every key (tools/key-window), under a private Xvfb, in alternating blocks;

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and memory of two programs under one private Xvfb, measured from outside.
 
 Time: from just before the process is started to the first look at the screen that finds pixels

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up benchmark: time to the first pixels of the start window and resident memory of
 # sistema-decimale against a bare Qt 6 window (tools/bare-window), under a private Xvfb,
 # runs interleaved, medians and ratios printed.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds one configuration: "release" (the default) or "sanitize"
 # (AddressSanitizer and UndefinedBehaviorSanitizer). Prints the build folder.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs every Debian package that building, testing and running the program need.
 # Safe to run twice: it asks apt only for what is missing.
 set -euo pipefail
@@ -14,6 +17,7 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream librsvg2-bin
   dbus-daemon at-spi2-core python3-pyatspi
   weston qt6-wayland
+  lintian reuse
 )
 
 missing=()

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the program's icon, packaging/icons/sistema-decimale.svg, to the PNG sizes of the hicolor
 # theme beside it (packaging/icons/NxN/sistema-decimale.png). Run it after changing the SVG and
 # commit the PNGs: the build and the package use them as they are, with no renderer.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the release configuration and makes the Debian package of it
 # with CPack. Prints the .deb's path; install it with: apt install ./sistema-decimale_*.deb
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the program and starts it on the user's display.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the Orca screen reader says during one question, not a test: the program and Orca on a
 # private Xvfb and session bus, Orca's debug log standing for its speech. It opens the multiples
 # exercise, answers ten questions with the first key ("10") and Enter, and prints every line Orca

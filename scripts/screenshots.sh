@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the README's pictures of the windows: the real program under a private 1280x1024 Xvfb,
 # driven by xdotool, each picture scaled to 800 pixels wide into docs/.
 #   bash scripts/screenshots.sh            builds the release configuration first

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program (release) and drives it with N random real key and mouse events, checking its
 # invariants after every event; prints the events per second, the ends and any failure with the
 # shortest tail of events that does it again.

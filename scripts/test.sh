@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds and runs every test.
 #   bash scripts/test.sh             the normal build
 #   bash scripts/test.sh --sanitize  the same tests under AddressSanitizer and UndefinedBehaviorSanitizer

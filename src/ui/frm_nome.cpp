@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/frm_nome.h"
 
 #include "state/drill_state.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/platform.h"
 
 #include <QDir>

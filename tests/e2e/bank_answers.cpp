@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints a bank as "NUMBER ANSWER" lines, the answer without its blanks: what a pupil who knows
 // every answer has in mind. The end-to-end tests read the question number off the exercise window
 // and answer from this table.

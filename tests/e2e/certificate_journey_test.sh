@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, the whole journey by keyboard, with the mouse only to close the name window (a press
 # on "AVANTI" is its only way out): the multiples exercise answered right ten times, "Visualizza",
 # the name written, the certificate opened and printed on a private print service

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, a child's double clicks on every item that opens or closes a window: "I MULTIPLI",
 # "Visualizza", "SCRIVI IL NOME", "AVANTI", "ATTESTATO", "TORNA ALLA FINESTRA PRECEDENTE". The
 # first press acts; the second lands on the window that came to the front and does nothing

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, keys held down on an X server that repeats them (its default delay and rate): the
 # blank held on the start menu ten times, from 0.3 to 3 s, moves the highlight by one item each
 # time; Enter held 3 s on the keypad chooses the answer once, and held again judges it once.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, by keyboard only: the real program under its own Xvfb. The start window opens
 # maximised behind its curtain, the menu keys move the highlight, Enter opens the multiples
 # exercise, a wrong answer is chosen and judged with Enter twice, the keypad's letter keys move the

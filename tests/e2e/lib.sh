@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash
 # Shared by the end-to-end tests and scripts/screenshots.sh (sourced, not run): a private Xvfb,
 # the program under it, polling with deadlines, screenshots and pixel counts.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, by mouse only: the real program under its own Xvfb. "Autore" on the menu bar opens
 # one about window however often it is chosen, "C h i u d i" closes it, a press on
 # "I SOTTOMULTIPLI" opens the submultiples exercise, a pressed answer key and "verifica" give a

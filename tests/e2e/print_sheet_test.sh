@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, from the start window to a printed exercise sheet, once by keyboard alone and once
 # by mouse alone: ten answers, "Visualizza", "STAMPA ESERCIZIO", and the page read back from the
 # queue of a private print service (tests/printing/spooler.sh), never the machine's own.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A screen reader's view of the program, from outside it, over AT-SPI: the seven windows are
 # frames or dialogs with their names and every control named, the frames behind the keypad are not
 # showing, and the focus events a screen reader speaks carry the question when it appears and the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, as a screen reader sees the program: AT-SPI outside the process (screen_reader.py,
 # python3-pyatspi) on a private session bus and a private Xvfb. Skips (77) without them.
 #   screen_reader_test.sh PROGRAM

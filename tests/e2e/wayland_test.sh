@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end on Wayland: weston nested on the tests' Xvfb (its X11 back end), the program running
 # natively inside it (no X display of its own), typed to through weston's window. Start window ->
 # exercise -> print window -> printer window, which a click on the print window does not hide ->

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End to end, one whole exercise by keyboard: ten answers, each "1.000" (an answer no multiples
 # question expects, so each is judged wrong), bring up the warning frame with the focus on
 # "Visualizza"; its keys move the focus ("3", a blank wrapping round, "R"); "Ricomincia" starts a

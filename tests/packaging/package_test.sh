@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # package_test.sh CPACK BUILD_DIR: makes the .deb of the build with CPack and unpacks it into a
 # scratch root. Its menu entry and AppStream data validate and name the program and icons it holds;
 # its Depends has what the program needs, libcups2 too, which no tool finds since the program opens
-# it at run time; and the program it installs opens its start window.
+# it at run time; lintian finds no error and no warning; and the program it installs opens its
+# start window.
 set -euo pipefail
 cpack=$1 build=$2
 # shellcheck source=SCRIPTDIR/../e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file xprop; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file xprop lintian; do
   command -v "$tool" >/dev/null || e2e_fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 
@@ -19,6 +23,10 @@ if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
   e2e_fail "not one sistema-decimale_*.deb in $E2E_TMP/out"
 fi
 deb=${debs[0]}
+
+# Debian's own checks: no error, no warning.
+lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+  { cat "$E2E_TMP/lintian.log" >&2; e2e_fail "lintian finds fault with the package"; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libcups2 fonts-liberation libqt6core6 libqt6gui6 libqt6widgets6; do

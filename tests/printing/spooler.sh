@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A private print service for the tests, never the machine's own: a cupsd of its own whose
 # configuration, spool, queues and logs live in one temporary folder, reachable only through a
 # Unix socket in that folder. Its queues write what they print into a PDF file (capture.ppd passes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stress driver: a real program on the offscreen platform, driven by random real key and
 // mouse events, its invariants checked after every event.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "printing/exercise_sheet.h"
 #include "printing/printer_choice.h"
 #include "state/colours.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One empty top-level widget shown maximised: what any Qt Widgets program pays to put a window on
 // the screen, against which the start-up time and memory of sistema-decimale are measured.
 #include <QApplication>

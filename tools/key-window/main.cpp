@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A maximised window with one label whose text switches on every key press: what any Qt Widgets
 // program pays from a key going down to new pixels on the screen, against which the key response
 // of sistema-decimale is measured.
