@@ -8,7 +8,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xkb-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xkb-dev libfontconfig-dev
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3

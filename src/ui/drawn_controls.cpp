@@ -31,12 +31,12 @@ QFont legendFont(int pixels) {
     return font;
 }
 
-// Lays the legend out on the design square and scales that square onto `pixels`, so that the
+// Lays the legend out on the design square and scales that square onto `shown`, so that the
 // lettering is drawn at the resolution it is shown at instead of stretched from a small picture.
-void paintLegend(QPainter& painter, QSize pixels) {
+void paintLegend(QPainter& painter, QSize shown) {
     constexpr int side = LegendPicture::kDesignSide;
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.scale(pixels.width() / double(side), pixels.height() / double(side));
+    painter.scale(shown.width() / double(side), shown.height() / double(side));
 
     const int headingHeight = side * 16 / 100;
     painter.setFont(legendFont(side * 9 / 100));
@@ -58,17 +58,6 @@ void paintLegend(QPainter& painter, QSize pixels) {
                          Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(name));
         top += lineHeight;
     }
-}
-
-QPixmap drawLegend(QSize pixels, qreal pixelRatio) {
-    QPixmap pixmap(pixels);
-    pixmap.fill(Qt::white);
-    {
-        QPainter painter(&pixmap);
-        paintLegend(painter, pixels);
-    }
-    pixmap.setDevicePixelRatio(pixelRatio);
-    return pixmap;
 }
 
 }  // namespace
@@ -117,22 +106,26 @@ LegendPicture::LegendPicture(QWidget* parent) : QWidget(parent) {
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
-const QPixmap& LegendPicture::picture() {
+QPixmap LegendPicture::picture() const {
     const qreal pixelRatio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * pixelRatio).toSize();
-    if (pixels.isEmpty()) {
-        picture_ = QPixmap();
-    } else if (picture_.size() != pixels || picture_.devicePixelRatio() != pixelRatio) {
-        picture_ = drawLegend(pixels, pixelRatio);
-    }
-    return picture_;
+    QPixmap pixmap((QSizeF(size()) * pixelRatio).toSize());
+    if (pixmap.isNull()) return pixmap;
+    pixmap.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&pixmap);
+    paintOn(painter);
+    return pixmap;
 }
 
+// Painted afresh each time: a few lines of text cost less than keeping a picture of the whole
+// control, which on a large screen is megabytes.
 void LegendPicture::paintEvent(QPaintEvent* /*event*/) {
-    const QPixmap& shown = picture();
-    if (shown.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, shown);
+    paintOn(painter);
+}
+
+void LegendPicture::paintOn(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
+    paintLegend(painter, size());
 }
 
 }  // namespace sd

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QPainter;
+
 namespace sd {
 
 // A rounded rectangle outline drawn over the window's ground; it takes no input.
@@ -43,15 +45,14 @@ class LegendPicture final : public QWidget {
 
     explicit LegendPicture(QWidget* parent);
 
-    // The picture as it is shown: the control's size in device pixels. Drawn when first needed
-    // and again only once the size or the screen's pixel ratio has changed.
-    const QPixmap& picture();
+    // The picture as it is shown: the control's size in device pixels, drawn as on screen.
+    QPixmap picture() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPixmap picture_;
+    void paintOn(QPainter& painter) const;
 };
 
 }  // namespace sd

@@ -36,8 +36,11 @@ int main(int argc, char* argv[]) {
     }
     if (const auto platform = sd::preferredPlatform(environment, sd::canOpenX11Display))
         qputenv("QT_QPA_PLATFORM", platform->toLocal8Bit());
+    std::jthread fontConfiguration = sd::loadFontConfigurationAside();
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));  // draws the menus in their own colours
+    QApplication::setStyle(sd::programStyle());
+    // No window exists yet; the toolkit's own start has mostly outlasted the font configuration.
+    fontConfiguration.join();
     sd::installFontSubstitutes();
     sd::App app;
     app.start();

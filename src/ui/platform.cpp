@@ -12,10 +12,15 @@
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStringList>
+#include <QStyleFactory>
 #include <QWidget>
+
+#include <fontconfig/fontconfig.h>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -178,6 +183,23 @@ class EmptyTitleKeeper final : public QObject {
 
 void installScreenReaderInterfaces() {
     installFactoryOnce();
+}
+
+QStyle* programStyle() {
+    class ProgramStyle final : public QProxyStyle {
+      public:
+        ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                           const QWidget* widget) const override {
+            if (which == SP_ToolBarHorizontalExtensionButton) return {};
+            return QProxyStyle::standardIcon(which, option, widget);
+        }
+    };
+    return new ProgramStyle;
+}
+
+std::jthread loadFontConfigurationAside() {
+    return std::jthread([] { FcInit(); });
 }
 
 void installFontSubstitutes() {

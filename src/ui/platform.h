@@ -11,8 +11,10 @@
 
 #include <functional>
 #include <optional>
+#include <thread>
 
 class QLabel;
+class QStyle;
 class QWidget;
 
 namespace sd {
@@ -21,6 +23,16 @@ namespace sd {
 // and Courier New onto Liberation Mono (same metrics), Courier onto a typewriter face, MS Sans
 // Serif onto a plain sans-serif. Run once before any window is built.
 void installFontSubstitutes();
+
+// Reading the system's font configuration is the longest step before the first frame, and needs
+// no display: it runs on a thread of its own while the toolkit connects to the display. The
+// thread must have ended before the first font is used.
+std::jthread loadFontConfigurationAside();
+
+// Fusion, which draws the menus in the program's own colours, without the icon of a menu bar's
+// overflow button: the program's menu bars hold two items at most and never overflow, and loading
+// that icon at start brings in every image plugin. The application owns the style.
+QStyle* programStyle();
 
 // A font of the design: face, size in points (fractions allowed) and weight.
 QFont designFont(const QString& family, double points, bool bold = false);

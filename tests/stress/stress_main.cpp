@@ -121,7 +121,7 @@ int runChild(int argc, char** argv, const Arguments& arguments) {
 #endif
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(sd::programStyle());
     sd::installFontSubstitutes();
     qInstallMessageHandler(quietMessages);
 
