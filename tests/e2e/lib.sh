@@ -353,3 +353,21 @@ open_multiples_by_keyboard() {
   xdotool key Return
   exercise=$(wait_window 5 '^48 DOMANDE')
 }
+
+# ten_wrong_answers_then_print_window: on the exercise window, ten answers "1.000" by keyboard,
+# each judged, then "Visualizza"; sets print to the print window, which has the keyboard.
+ten_wrong_answers_then_print_window() {
+  local question
+  for question in 1 2 3 4 5 6 7 8 9 10; do
+    wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
+    xdotool key space space Return Return
+    ((question == 10)) || {
+      wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+      xdotool key Return
+    }
+  done
+  wait_until 3 "after the tenth answer the focus is on \"Visualizza\"" warning_focus_is "$exercise" 0
+  xdotool key Return
+  print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+  wait_until 3 "the print window has the keyboard" focus_is "$print"
+}

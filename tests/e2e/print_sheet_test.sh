@@ -36,18 +36,7 @@ sheet_printed() {
 
 # --- By keyboard: ten answers "1.000", each judged wrong.
 open_multiples_by_keyboard
-for question in 1 2 3 4 5 6 7 8 9 10; do
-  wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
-  xdotool key space space Return Return
-  ((question == 10)) || {
-    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
-    xdotool key Return
-  }
-done
-wait_until 3 "after the tenth answer the focus is on \"Visualizza\"" warning_focus_is "$exercise" 0
-xdotool key Return
-print=$(wait_window 5 '^FINESTRA DI STAMPA $')
-wait_until 3 "the print window has the keyboard" focus_is "$print"
+ten_wrong_answers_then_print_window
 xdotool key 3 Return
 wait_until 15 "the sheet comes out of the queue" sheet_printed 10
 

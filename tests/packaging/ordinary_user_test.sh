@@ -45,23 +45,12 @@ E2E_PID=$!
 
 open_multiples_by_keyboard
 [ "$(ps -o user= -p "$E2E_PID")" = "$pupil" ] || e2e_fail "the program does not run as $pupil"
-for question in 1 2 3 4 5 6 7 8 9 10; do
-  wait_until 3 "question $question is shown, focus on \"10\"" key_focus_is "$exercise" 0
-  xdotool key space space Return Return
-  ((question == 10)) || {
-    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
-    xdotool key Return
-  }
-done
-wait_until 3 "after the tenth answer the focus is on \"Visualizza\"" warning_focus_is "$exercise" 0
-xdotool key Return
-print=$(wait_window 5 '^FINESTRA DI STAMPA $')
-wait_until 3 "the print window has the keyboard" focus_is "$print"
+ten_wrong_answers_then_print_window
 xdotool key 3 Return
 wait_until 15 "the pupil's sheet comes out of the private queue" test -s "$sheet"
 pdftotext "$sheet" - | grep -q 'SCUOLA ELEMENTARE DI' || e2e_fail "the sheet printed is not the exercise"
-[ "$(lpstat -W completed -o aula | awk '{print $2}')" = "$pupil" ] ||
-  e2e_fail "the job is not the pupil's: $(lpstat -W completed -o aula)"
+pupils_job_done() { [ "$(lpstat -W completed -o aula | awk '{print $2}')" = "$pupil" ]; }
+wait_until 5 "the queue's one finished job is the pupil's" pupils_job_done
 
 xdotool windowraise "$start"
 focus_window "$start"
