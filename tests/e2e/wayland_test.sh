@@ -27,6 +27,9 @@ wait_until 10 "weston listens" test -S "$XDG_RUNTIME_DIR/sd-wayland"
 weston_window() { xwininfo -root -tree | awk '/Weston Compositor/ { print $1; exit }'; }
 wait_until 5 "weston shows its window" test -n "$(weston_window)"
 compositor=$(weston_window)
+# The keys go to weston's window. Given the X focus later, weston may take the change for a loss
+# of the keyboard and leave its windows without one.
+xdotool windowfocus --sync "$compositor"
 
 env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=sd-wayland \
   ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
@@ -47,7 +50,6 @@ exercise_in_front() { snap "$shot" "$compositor" && (($(colour_count "$shot" 192
 
 wait_until 10 "the start window shows in its normal colour" showing 255,240,186 40
 wait_until 6 "the curtain has opened" hidden 255,229,142 10
-xdotool windowfocus --sync "$compositor"
 xdotool key 1 Return
 wait_until 5 "Enter on the start window opens the exercise window, its \"?\" shown" exercise_in_front
 exercise_ground=$(share 255,240,186)
