@@ -3,6 +3,7 @@
 
 #include "ui/platform_input.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,8 +36,9 @@ bool isMouseButtonEvent(QEvent::Type type) {
 
 bool HeldKeys::press(quint32 key, bool autoRepeat, quint64 timeMs) {
     const auto held = down_.find(key);
-    const bool repeat = autoRepeat || (held != down_.end() && timeMs >= held->second &&
-                                       timeMs - held->second <= kLongestRepeatGapMs);
+    const bool repeat =
+        autoRepeat || (!platformMarksRepeats_ && held != down_.end() && timeMs >= held->second &&
+                       timeMs - held->second <= kLongestRepeatGapMs);
     down_[key] = timeMs;
     return !repeat;
 }
@@ -67,17 +69,44 @@ void PressGuard::cameToFront(const void* window, qint64 nowMs) {
     raisedBy_[window] = *last_;
 }
 
+namespace {
+
+// Every key release on the X connection, before the toolkit drops those meant for a window that a
+// modal window blocks.
+class X11Releases final : public QAbstractNativeEventFilter {
+  public:
+    explicit X11Releases(HeldKeys& keys) : keys_(keys) {}
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
+        if (type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE)
+            keys_.release(reinterpret_cast<const xcb_key_release_event_t*>(event)->detail, false);
+        return false;
+    }
+
+  private:
+    HeldKeys& keys_;
+};
+
+}  // namespace
+
 PlatformInput::PlatformInput(QObject* parent)
     : QObject(parent),
+      keys_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
       presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
                QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     clock_.start();
     qApp->installEventFilter(this);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        x11Releases_ = std::make_unique<X11Releases>(keys_);
+        qApp->installNativeEventFilter(x11Releases_.get());
+    }
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
 }
 
 PlatformInput::~PlatformInput() {
     qApp->removeEventFilter(this);
+    if (x11Releases_) qApp->removeNativeEventFilter(x11Releases_.get());
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
@@ -135,14 +164,14 @@ void PlatformInput::releaseOrphansIn(QWindow* window) {
 bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
     const quint32 key = keyOf(event);
     if (event.type() == QEvent::KeyRelease) {
+        // One the program sends for a lost release is for the window alone: the key may still be
+        // down, and its repeats are still repeats.
+        if (!event.spontaneous()) return false;
         if (event.isAutoRepeat()) return true;
-        // The release the program made in its place has gone already; this one reached a
-        // window only because the key was still down there.
-        if (!event.spontaneous()) return !keys_.release(key, false);
         downIn_.erase(key);
         orphans_.erase(key);
-        if (letGoFor_.erase(key) > 0) return true;
-        return !keys_.release(key, false);
+        const bool sentAlready = letGoFor_.erase(key) > 0;
+        return !keys_.release(key, false) || sentAlready;
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;
     letGoFor_.erase(key);

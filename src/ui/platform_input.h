@@ -10,9 +10,11 @@
 #include <QWindow>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
+class QAbstractNativeEventFilter;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -24,6 +26,12 @@ namespace sd {
 // keys still down tell a repeat from a new press.
 class HeldKeys {
   public:
+    // `platformMarksRepeats`: the platform flags every repeat (Wayland, where the toolkit makes
+    // them), so a press without the flag is new even while the key seems down: its release may
+    // have been lost while no window had the keyboard.
+    explicit HeldKeys(bool platformMarksRepeats = false)
+        : platformMarksRepeats_(platformMarksRepeats) {}
+
     // A press further apart than this from the last press or repeat of a key held down is new:
     // that key's release went to another program. Every desktop repeats sooner.
     static constexpr quint64 kLongestRepeatGapMs = 1000;
@@ -35,6 +43,7 @@ class HeldKeys {
     bool isDown(quint32 key) const { return down_.contains(key); }
 
   private:
+    bool platformMarksRepeats_;
     std::map<quint32, quint64> down_;  // key -> time of its last press or repeat
 };
 
@@ -77,8 +86,8 @@ class PressGuard {
 // was blocked by a modal window, while it was down is let go, once, in the window that gets the
 // keyboard next. On X that window gets the release anyway; a Wayland compositor that fades the
 // closed window out gives the keyboard to no window meanwhile, and the release is lost. Nor does
-// the toolkit pass on a release to a blocked window: the key would stay down, and its next press
-// would count as a repeat.
+// the toolkit pass on a release to a blocked window: on X it is read off the connection itself,
+// or the key would stay down and its next press count as a repeat.
 class PlatformInput final : public QObject {
     Q_OBJECT
   public:
@@ -111,6 +120,7 @@ class PlatformInput final : public QObject {
     std::set<quint32> letGoFor_;          // released by the program: the real release is late
 
     HeldKeys keys_;
+    std::unique_ptr<QAbstractNativeEventFilter> x11Releases_;
     PressGuard presses_;
     QElapsedTimer clock_;
     QPointer<QWindow> refused_;  // the window whose click is being swallowed, press to release

@@ -114,6 +114,11 @@ TEST(HeldKeys, AHeldKeyIsNewOnceAndLetGoOnce) {
             EXPECT_EQ(acts, step.acts) << "hold " << h << ", event " << i;
         }
     }
+    // Where the platform marks its repeats, an unmarked press is new though the key seems down.
+    HeldKeys marked(true);
+    EXPECT_TRUE(marked.press(65, false, 0));
+    EXPECT_FALSE(marked.press(65, true, 40));
+    EXPECT_TRUE(marked.press(65, false, 300));
 }
 
 TEST(PressGuard, TheSecondPressOfADoubleClickNeverReachesTheWindowTheFirstBroughtUp) {
