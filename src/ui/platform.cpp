@@ -104,15 +104,19 @@ QAccessibleInterface* screenReaderInterface(const QString& /*className*/, QObjec
     return nullptr;
 }
 
+}  // namespace
+
 // The toolkit builds a widget's interface on the first question about it and keeps it, so the
 // marks must be set, and the factory installed, while the window is being built.
-void installFactoryOnce() {
+void installScreenReaderInterfaces() {
     static const bool installed = [] {
         QAccessible::installFactory(screenReaderInterface);
         return true;
     }();
     (void)installed;
 }
+
+namespace {
 
 #if QT_CONFIG(xcb)
 struct NameAtoms {
@@ -180,10 +184,6 @@ class EmptyTitleKeeper final : public QObject {
 };
 
 }  // namespace
-
-void installScreenReaderInterfaces() {
-    installFactoryOnce();
-}
 
 QStyle* programStyle() {
     class ProgramStyle final : public QProxyStyle {
@@ -255,12 +255,12 @@ QLabel* plainLabel(QWidget* parent, const QString& text) {
 }
 
 void captionForScreenReaders(QLabel& label, const QString& caption) {
-    installFactoryOnce();
+    installScreenReaderInterfaces();
     label.setProperty(kCaptionProperty, caption);
 }
 
 void pictureForScreenReaders(QWidget& widget, const QString& name) {
-    installFactoryOnce();
+    installScreenReaderInterfaces();
     widget.setProperty(kPictureProperty, true);
     widget.setAccessibleName(name);
 }
