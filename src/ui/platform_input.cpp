@@ -137,14 +137,11 @@ bool PlatformInput::eventFilter(QObject* watched, QEvent* event) {
 
 void PlatformInput::windowGone(const QWindow* window) {
     if (window == nullptr) return;
-    for (auto down = downIn_.begin(); down != downIn_.end();) {
-        if (down->second.window != window) {
-            ++down;
-            continue;
-        }
-        orphans_.insert(*down);
-        down = downIn_.erase(down);
-    }
+    std::erase_if(downIn_, [&](const auto& down) {
+        if (down.second.window != window) return false;
+        orphans_.insert_or_assign(down.first, down.second);
+        return true;
+    });
     // The window in front may already have the keyboard.
     if (!orphans_.empty())
         QTimer::singleShot(0, this, [this] { releaseOrphansIn(QGuiApplication::focusWindow()); });
@@ -170,8 +167,8 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         if (event.isAutoRepeat()) return true;
         downIn_.erase(key);
         orphans_.erase(key);
-        const bool sentAlready = letGoFor_.erase(key) > 0;
-        return !keys_.release(key, false) || sentAlready;
+        keys_.release(key, false);
+        return letGoFor_.erase(key) > 0;  // the window had its release already
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;
     letGoFor_.erase(key);
