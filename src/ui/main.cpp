@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -27,14 +28,20 @@ int main(int argc, char* argv[]) {
     const auto environment = [](const char* name) {
         return QString::fromLocal8Bit(std::getenv(name));
     };
+    // Asked once: both questions below are about the same display.
+    std::optional<bool> x11Answers;
+    const auto x11Reachable = [&x11Answers](const QString& display) {
+        if (!x11Answers) x11Answers = sd::canOpenX11Display(display);
+        return *x11Answers;
+    };
     const auto message =
         sd::missingDisplayMessage(environment, programPath(argc > 0 ? argv[0] : nullptr),
-                                  sd::canOpenX11Display, sd::canOpenWaylandDisplay);
+                                  x11Reachable, sd::canOpenWaylandDisplay);
     if (message) {
         std::fprintf(stderr, "%s\n", qPrintable(*message));
         return 1;
     }
-    if (const auto platform = sd::preferredPlatform(environment, sd::canOpenX11Display))
+    if (const auto platform = sd::preferredPlatform(environment, x11Reachable))
         qputenv("QT_QPA_PLATFORM", platform->toLocal8Bit());
     std::jthread fontConfiguration = sd::loadFontConfigurationAside();
     QApplication application(argc, argv);
