@@ -32,6 +32,8 @@
 # - lpadmin -P calls printer drivers deprecated on stderr, but CUPS 2.4 still uses them.
 # - The private socket is the only way in: no Port/Listen on the network, no browsing, no sharing;
 #   clients find it through CUPS_SERVER, which takes a socket path as well as a host name.
+# - CUPS's tools speak the user's language ("lo scheduler è in funzione"): whatever of their
+#   words is read here is asked for under LC_ALL=C.
 
 SPOOLER_HOME=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SPOOLER_DIR=${SPOOLER_DIR:-}
@@ -137,7 +139,7 @@ spooler_start() {
   local i
   for ((i = 0; i < 200; i++)); do
     spooler_running || { spooler_fail "cupsd ended at start"; return; }
-    lpstat -r 2>/dev/null | grep -q 'is running' && return 0
+    LC_ALL=C lpstat -r 2>/dev/null | grep -q "is running" && return 0
     sleep 0.05
   done
   spooler_fail "cupsd does not answer on $CUPS_SERVER after 10 s"
