@@ -12,7 +12,12 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 }  // namespace
 
-PrinterChoice::PrinterChoice(PrinterModel& printers) : printers_(printers) {
+PrinterChoice::PrinterChoice(PrinterModel& printers)
+    : printers_(printers), label1_(kLookingForPrinters) {}
+
+void PrinterChoice::listed() {
+    if (filled_) return;
+    filled_ = true;
     for (const InstalledPrinter& printer : printers_.installed())
         entries_.append(printer.deviceName);
     if (const auto first = initialSelection()) selectionMade(entries_[*first]);

@@ -9,9 +9,9 @@
 #include "ui/frm_nome.h"
 #include "ui/frm_scelta_stampante.h"
 #include "ui/frm_stampa_esercizio.h"
-#include "ui/page_printer.h"
 #include "ui/platform.h"
 #include "ui/platform_input.h"
+#include "ui/print_jobs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -78,12 +78,17 @@ void App::registerOwnWindows() {
         WindowShow::Normal);
 }
 
-PrinterModel& App::printers() {
-    // With none known yet, the service is asked again: a printer may have been installed, or
-    // the service started, since. The model stays one object, which the printer window holds.
-    if (!printers_) printers_ = std::make_unique<PrinterModel>();
-    if (printers_->installed().empty()) *printers_ = PrinterModel(installedPrinters());
-    return *printers_;
+void App::askPrinters() {
+    if (printerList_ == PrinterList::Asked ||
+        (printerList_ == PrinterList::Listed && !printers_.installed().empty()))
+        return;
+    printerList_ = PrinterList::Asked;
+    // The model stays one object, which the printer window holds.
+    PrintJobs::of(*this).listPrinters([this](std::optional<std::vector<InstalledPrinter>> listed) {
+        if (listed) printers_ = PrinterModel(std::move(*listed));
+        printerList_ = listed ? PrinterList::Listed : PrinterList::Unanswered;
+        emit printersAnswered();
+    });
 }
 
 void App::registerWindow(WindowId id, WindowFactory factory, WindowShow show) {

@@ -24,6 +24,14 @@ namespace sd {
 // How a window comes up when it is shown for the first time.
 enum class WindowShow { Normal, Maximised };
 
+// How far the print service has told its queues.
+enum class PrinterList {
+    Unasked,
+    Asked,       // its answer is awaited
+    Listed,      // it answered, possibly with no queue
+    Unanswered,  // it did not answer within its patience
+};
+
 // The application object: owns the single Drill state, the clock, the random source (seeded once
 // from the clock) and the window registry with one factory per window, and runs the program's
 // life: each window exists at most once, the program ends when no window is left.
@@ -54,10 +62,14 @@ class App final : public QObject {
     Clock& clock() { return *clock_; }
     RandomSource& random() { return *random_; }
     WindowRegistry& registry() { return registry_; }
-    // The installed printers and the program's current printer, which every printout uses:
-    // asked of the print service the first time a window needs them, not at start, and again
-    // for as long as it knows none.
-    PrinterModel& printers();
+    // The installed printers and the program's current printer, which every printout uses, as far
+    // as the print service has told them: none until it has listed its queues.
+    PrinterModel& printers() { return printers_; }
+    PrinterList printerList() const { return printerList_; }
+    // Asks the print service for its queues, without waiting for the answer: the first time a
+    // window needs them, not at start, and again for as long as it has listed none.
+    // printersAnswered() tells when it has answered, or has not within its patience.
+    void askPrinters();
 
     // Sets (or replaces) the factory of a window and how it first shows; an empty factory
     // leaves the window unloadable.
@@ -94,6 +106,9 @@ class App final : public QObject {
     // Loads and shows the start window: the program's first step.
     void start();
 
+  signals:
+    void printersAnswered();
+
   protected:
     // A window closed by its close box unloads through the registry like any other.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,7 +132,8 @@ class App final : public QObject {
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<RandomSource> random_;
     QuitHook onNoWindowLeft_;
-    std::unique_ptr<PrinterModel> printers_;
+    PrinterModel printers_;
+    PrinterList printerList_ = PrinterList::Unasked;
     PlatformInput* input_ = nullptr;  // child of this object
     // Per window, the control that last had the keyboard, the menu bar apart.
     std::map<const QWidget*, QPointer<QWidget>> lastFocus_;

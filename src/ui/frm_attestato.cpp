@@ -121,9 +121,10 @@ void FrmAttestato::AzioneMenu(int index) {
 void FrmAttestato::print() {
     if (!printable_) return;
     finishDrawing();
-    printTellingFailures(app_, [this] {
-        return printCertificate(certificatePrintPage(), drawing_, app_.printers().currentName());
-    });
+    printPage(app_, QStringLiteral("Attestato"),
+              [page = certificatePrintPage(), drawing = drawing_](QPainter& painter) {
+                  paintCertificatePage(page, drawing, painter);
+              });
 }
 
 }  // namespace sd

@@ -25,12 +25,12 @@ QString onScreen(QString text) {
 }  // namespace
 
 FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
-    : QDialog(parent), choice_(app.printers()) {
+    : QDialog(parent), app_(app), choice_(app.printers()) {
     setWindowTitle(QStringLiteral("Form1"));
     setAccessibleName(QStringLiteral("Scelta della stampante"));
     setGround(*this, QColor(255, 255, 192));
 
-    label1_ = plainLabel(this, onScreen(choice_.label1()));
+    label1_ = plainLabel(this);
     label2_ = plainLabel(this);
     for (QLabel* label : {label1_, label2_}) {
         label->setFont(designFont(kSansSerif, 9.75, true));
@@ -43,14 +43,8 @@ FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
     combo1_ = new QComboBox(this);
     combo1_->setFont(designFont(kSansSerif, 9.75, true));
     combo1_->setAccessibleName(QStringLiteral("Stampanti"));
-    combo1_->addItems(choice_.entries());
     placeTwips(*combo1_, 612, 2400, 4632, 0);
     combo1_->resize(combo1_->width(), combo1_->sizeHint().height());
-    {
-        // The window's own selection of the first printer is no choice of the pupil's.
-        const QSignalBlocker quiet(combo1_);
-        combo1_->setCurrentIndex(choice_.initialSelection().value_or(-1));
-    }
     connect(combo1_, &QComboBox::activated, this, &FrmSceltaStampante::chosen);
 
     command2_ = new FlatButton(QStringLiteral("C H I U D I"), QColor(255, 255, 128), this);
@@ -59,9 +53,46 @@ FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
     connect(command2_, &QPushButton::clicked, this, &QDialog::hide);
 
     setFixedSize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
+
+    connect(&app_, &App::printersAnswered, this, &FrmSceltaStampante::printersAnswered);
+    if (app_.printerList() == PrinterList::Listed && !app_.printers().installed().empty())
+        fillList();
+    else
+        app_.askPrinters();
+    showLabel1();
 }
 
 FrmSceltaStampante::~FrmSceltaStampante() = default;
+
+// Shown again while the service has not answered: it is asked again, a teacher may have mended it.
+void FrmSceltaStampante::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (choice_.filled() || app_.printerList() != PrinterList::Unanswered) return;
+    choice_.asking();
+    showLabel1();
+    app_.askPrinters();
+}
+
+void FrmSceltaStampante::printersAnswered() {
+    if (choice_.filled()) return;
+    if (app_.printerList() == PrinterList::Listed)
+        fillList();
+    else
+        choice_.unanswered();
+    showLabel1();
+}
+
+void FrmSceltaStampante::fillList() {
+    choice_.listed();
+    combo1_->addItems(choice_.entries());
+    // The window's own selection of the first printer is no choice of the pupil's.
+    const QSignalBlocker quiet(combo1_);
+    combo1_->setCurrentIndex(choice_.initialSelection().value_or(-1));
+}
+
+void FrmSceltaStampante::showLabel1() {
+    label1_->setText(onScreen(choice_.label1()));
+}
 
 void FrmSceltaStampante::chosen(int index) {
     choice_.selectionMade(combo1_->itemText(index));

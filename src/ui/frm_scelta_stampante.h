@@ -15,9 +15,11 @@ namespace sd {
 
 class App;
 
-// The printer window frmSceltaStampante: the installed printers in a list, as they were when the
-// window was created; a choice makes that printer the program's current one. "C H I U D I" only
-// hides the window, so a later opening shows it as it was left; its close box destroys it.
+// The printer window frmSceltaStampante: the installed printers in a list, as the print service
+// listed them once the window was there; a choice makes that printer the program's current one.
+// The window opens at once: until the service answers, the list is empty and Label1 says why.
+// "C H I U D I" only hides the window, so a later opening shows it as it was left; its close box
+// destroys it.
 class FrmSceltaStampante final : public QDialog {
     Q_OBJECT
   public:
@@ -34,9 +36,16 @@ class FrmSceltaStampante final : public QDialog {
     QComboBox& combo1() const { return *combo1_; }
     QPushButton& command2() const { return *command2_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void chosen(int index);
+    void printersAnswered();
+    void fillList();
+    void showLabel1();
 
+    App& app_;
     PrinterChoice choice_;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;

@@ -172,9 +172,8 @@ void FrmStampaEsercizio::printSheet() {
         showMessage(this, job.message);
         return;
     }
-    printTellingFailures(app_, [&] {
-        return printDocument(job.sheet, app_.printers().currentName(), QStringLiteral("Esercizio"));
-    });
+    printPage(app_, QStringLiteral("Esercizio"),
+              [sheet = job.sheet](QPainter& painter) { paintPage(sheet, painter); });
 }
 
 }  // namespace sd

@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -119,77 +118,58 @@ void paintPage(const PageOps& ops, QPainter& painter) {
     }
 }
 
-Submission printDocument(const PageOps& ops, const QString& queue, const QString& title) {
-    return printDocument(queue, title, [&ops](QPainter& painter) { paintPage(ops, painter); });
-}
-
-Submission printCertificate(const CertificatePage& page, const SurfaceOps& drawing,
-                            const QString& queue) {
+void paintCertificatePage(const CertificatePage& page, const SurfaceOps& drawing,
+                          QPainter& painter) {
+    auto& device = dynamic_cast<QPagedPaintDevice&>(*painter.device());
+    const double dpi = device.logicalDpiX();
     const QImage image = printableCertificate(drawing, kCertificateResolution);
-    return printDocument(queue, QStringLiteral("Attestato"), [&](QPainter& painter) {
-        auto& device = dynamic_cast<QPagedPaintDevice&>(*painter.device());
-        const double dpi = device.logicalDpiX();
-        // The certificate counts from the page's corner, not from the printable area's.
-        painter.translate(-device.pageLayout().paintRectPixels(qRound(dpi)).topLeft());
-        const auto pixels = [dpi](int twips) { return twips * dpi / kTwipsPerInch; };
-        for (const CertificatePageOp& op : page) {
-            switch (op.kind) {
-                case CertificatePageOpKind::Line:
-                    painter.setPen(QPen(toQColor(op.colour), pixels(kFramePenTwips)));
-                    painter.drawLine(QPointF(pixels(op.x), pixels(op.y)),
-                                     QPointF(pixels(op.toX), pixels(op.toY)));
-                    break;
-                case CertificatePageOpKind::PaintImage:
-                    // Its own physical size, the design size; kept whole, as the toolkit would
-                    // otherwise store it as a JPEG and blur the text.
-                    painter.setRenderHint(QPainter::LosslessImageRendering);
-                    painter.drawImage(QRectF(pixels(op.x), pixels(op.y), pixels(kSurfaceWidthTwips),
-                                             pixels(kSurfaceHeightTwips)),
-                                      image);
-                    break;
-                case CertificatePageOpKind::EmptyLine:  // the image brings its own position
-                case CertificatePageOpKind::EndDocument:
-                    break;
-            }
+    // The certificate counts from the page's corner, not from the printable area's.
+    painter.translate(-device.pageLayout().paintRectPixels(qRound(dpi)).topLeft());
+    const auto pixels = [dpi](int twips) { return twips * dpi / kTwipsPerInch; };
+    for (const CertificatePageOp& op : page) {
+        switch (op.kind) {
+            case CertificatePageOpKind::Line:
+                painter.setPen(QPen(toQColor(op.colour), pixels(kFramePenTwips)));
+                painter.drawLine(QPointF(pixels(op.x), pixels(op.y)),
+                                 QPointF(pixels(op.toX), pixels(op.toY)));
+                break;
+            case CertificatePageOpKind::PaintImage:
+                // Its own physical size, the design size; kept whole, as the toolkit would
+                // otherwise store it as a JPEG and blur the text.
+                painter.setRenderHint(QPainter::LosslessImageRendering);
+                painter.drawImage(QRectF(pixels(op.x), pixels(op.y), pixels(kSurfaceWidthTwips),
+                                         pixels(kSurfaceHeightTwips)),
+                                  image);
+                break;
+            case CertificatePageOpKind::EmptyLine:  // the image brings its own position
+            case CertificatePageOpKind::EndDocument:
+                break;
         }
-    });
-}
-
-void printTellingFailures(App& app, const std::function<Submission()>& print) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Submission submitted = print();
-    QApplication::restoreOverrideCursor();
-    PrintJobs& jobs = PrintJobs::of(app);
-    if (submitted.job)
-        jobs.follow(*submitted.job);
-    else
-        jobs.tellFailure(submitted.failure);
-}
-
-Submission printDocument(const QString& queue, const QString& title, const PageDrawing& draw) {
-    const auto failed = [](PrintOutcome outcome, const QString& why) {
-        return Submission{std::nullopt, {outcome, why}};
-    };
-    if (queue.isEmpty()) return failed(PrintOutcome::NoPrinter, QStringLiteral("no printer"));
-    QTemporaryDir folder;
-    if (!folder.isValid()) return failed(PrintOutcome::Refused, folder.errorString());
-    const QString pdf = folder.filePath(QStringLiteral("pagina.pdf"));
-    {
-        // The page as the queue lays it out, written as a PDF that the service then prints: so
-        // the outcome of every job is known, which the toolkit's own printing does not tell.
-        QPdfWriter writer(pdf);
-        writer.setResolution(kResolution);
-        writer.setTitle(title);
-        // A queue that does not say prints on A4, the sheet of Italian schools.
-        writer.setPageLayout(queuePageLayout(queue).value_or(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return failed(PrintOutcome::Refused, QStringLiteral("the page could not be drawn"));
-        draw(painter);
-        painter.end();
     }
-    return submitPdf(queue, pdf, title);
+}
+
+bool writePdf(const QString& path, const QString& title, const std::optional<QPageLayout>& layout,
+              const PageDrawing& draw) {
+    // The page as the queue lays it out, written as a PDF that the service then prints: so the
+    // outcome of every job is known, which the toolkit's own printing does not tell.
+    QPdfWriter writer(path);
+    writer.setResolution(kResolution);
+    writer.setTitle(title);
+    // A queue that does not say prints on A4, the sheet of Italian schools.
+    writer.setPageLayout(
+        layout.value_or(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    draw(painter);
+    return painter.end();
+}
+
+void printPage(App& app, const QString& title, PageDrawing draw) {
+    PrintJobs::of(app).print(
+        title, [title, draw = std::move(draw)](const QString& path,
+                                               const std::optional<QPageLayout>& layout) {
+            return writePdf(path, title, layout, draw);
+        });
 }
 
 }  // namespace sd

@@ -6,14 +6,12 @@
 #include "certificate/certificate.h"
 #include "certificate/certificate_page.h"
 #include "printing/exercise_sheet.h"
-#include "printing/printer_model.h"
-#include "ui/print_service.h"
 
+#include <QPageLayout>
 #include <QStringList>
 
 #include <functional>
-
-#include <vector>
+#include <optional>
 
 class QPainter;
 
@@ -31,25 +29,24 @@ QStringList systemFontFamilies();
 // the size they were given.
 void paintPage(const PageOps& ops, QPainter& painter);
 
-// Prints the operations as one whole document on the queue: one page, started and ended here,
-// laid out as the queue's own page and handed to the print service. An empty queue is no
-// printer at all.
-Submission printDocument(const PageOps& ops, const QString& queue, const QString& title);
-
-// The same for any drawing: `draw` paints the one page, its painter's origin at the top-left
-// corner of the printable area.
+// Any drawing of one page: its painter's origin at the top-left corner of the printable area.
 using PageDrawing = std::function<void(QPainter& painter)>;
-Submission printDocument(const QString& queue, const QString& title, const PageDrawing& draw);
 
-// Prints the certificate page as one whole document: positions in twips from the page's corner,
-// the certificate drawn from `drawing` at the printer's resolution on its design size.
-Submission printCertificate(const CertificatePage& page, const SurfaceOps& drawing,
-                            const QString& queue);
+// Paints the certificate page: positions in twips from the page's corner, the certificate drawn
+// from `drawing` at the printer's resolution on its design size.
+void paintCertificatePage(const CertificatePage& page, const SurfaceOps& drawing,
+                          QPainter& painter);
 
-// Runs a print action with the wait cursor up while it draws the page and hands it over, then
-// returns: the job is followed from then on (PrintJobs). When the page is not taken, or later
-// does not come out, a message box over the window in front tells the pupil what happened and
-// what to do.
-void printTellingFailures(App& app, const std::function<Submission()>& print);
+// Writes the page as a PDF at `path`, laid out as `layout` (a queue that does not say prints on
+// A4); false when it could not be written.
+bool writePdf(const QString& path, const QString& title, const std::optional<QPageLayout>& layout,
+              const PageDrawing& draw);
+
+// Prints the page as one whole document, titled `title`, on the program's current printer, and
+// returns at once: the print service is spoken to on a thread of its own, the page drawn here
+// once the queue has told its page, and the job followed from then on (PrintJobs). When the page
+// is not taken, or later does not come out, a message box over the window in front tells the
+// pupil what happened and what to do. `draw` must hold what it draws: it runs later.
+void printPage(App& app, const QString& title, PageDrawing draw);
 
 }  // namespace sd

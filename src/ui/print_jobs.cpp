@@ -7,11 +7,20 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 
 namespace sd {
+namespace {
+
+PrintResult failure(PrintOutcome outcome, const QString& why) {
+    return {outcome, why};
+}
+
+}  // namespace
 
 PrintJobs& PrintJobs::of(App& app) {
     auto* jobs = app.findChild<PrintJobs*>(QString(), Qt::FindDirectChildrenOnly);
@@ -21,6 +30,84 @@ PrintJobs& PrintJobs::of(App& app) {
 PrintJobs::PrintJobs(App& app) : QObject(&app), app_(app) {
     looks_.setInterval(kLookInterval);
     connect(&looks_, &QTimer::timeout, this, &PrintJobs::lookAtJobs);
+}
+
+void PrintJobs::listPrinters(
+    std::function<void(std::optional<std::vector<InstalledPrinter>>)> done) {
+    ++listings_;
+    service_.run<std::optional<std::vector<InstalledPrinter>>>(
+        [](const Patience& patience) { return installedPrinters(patience); },
+        [this, done = std::move(done)](std::optional<std::vector<InstalledPrinter>> printers) {
+            --listings_;
+            done(std::move(printers));
+        });
+}
+
+void PrintJobs::print(const QString& title, PdfWriting write) {
+    if (!handingOver_.insert(title).second) return;
+    showBusy();
+    if (app_.printerList() == PrinterList::Listed && !app_.printers().installed().empty())
+        return handOver(title, write);
+    // The queues are asked for first: the current printer is one of them.
+    connect(
+        &app_, &App::printersAnswered, this,
+        [this, title, write = std::move(write)] { handOver(title, write); },
+        Qt::SingleShotConnection);
+    app_.askPrinters();
+}
+
+void PrintJobs::handOver(const QString& title, const PdfWriting& write) {
+    if (app_.printerList() != PrinterList::Listed)
+        return handedOver(title, {std::nullopt, failure(PrintOutcome::ServiceUnreachable,
+                                                        QStringLiteral("no list of queues"))});
+    const QString queue = app_.printers().currentName();
+    if (queue.isEmpty())
+        return handedOver(title,
+                          {std::nullopt, failure(PrintOutcome::NoPrinter, QStringLiteral("none"))});
+    service_.run<QueuePage>(
+        [queue](const Patience& patience) { return queuePageLayout(queue, patience); },
+        [this, title, queue, write](const QueuePage& page) { submit(title, queue, page, write); });
+}
+
+void PrintJobs::submit(const QString& title, const QString& queue, const QueuePage& page,
+                       const PdfWriting& write) {
+    if (!page.answered)
+        return handedOver(title, {std::nullopt, failure(PrintOutcome::ServiceUnreachable,
+                                                        QStringLiteral("no page size"))});
+    // The folder goes with the request, once the service has read the page.
+    auto folder = std::make_shared<QTemporaryDir>();
+    if (!folder->isValid())
+        return handedOver(title,
+                          {std::nullopt, failure(PrintOutcome::Refused, folder->errorString())});
+    const QString pdf = folder->filePath(QStringLiteral("pagina.pdf"));
+    if (!write(pdf, page.layout))
+        return handedOver(title, {std::nullopt, failure(PrintOutcome::Refused,
+                                                        QStringLiteral("page not drawn"))});
+    service_.run<Submission>(
+        [queue, pdf, title, folder](const Patience& patience) {
+            return submitPdf(queue, pdf, title, patience);
+        },
+        [this, title](const Submission& submitted) { handedOver(title, submitted); });
+}
+
+void PrintJobs::handedOver(const QString& title, const Submission& submitted) {
+    handingOver_.erase(title);
+    showBusy();
+    if (submitted.job)
+        follow(*submitted.job);
+    else
+        tellFailure(submitted.failure);
+}
+
+// The busy cursor, not the wait cursor: every window still takes keys and the mouse meanwhile.
+void PrintJobs::showBusy() {
+    const bool busy = !handingOver_.empty();
+    if (busy == busyShown_) return;
+    busyShown_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void PrintJobs::follow(const PrintJob& job) {
@@ -33,14 +120,36 @@ void PrintJobs::tellFailure(const PrintResult& failure) {
     tell(printFailureMessage(failure.outcome));
 }
 
+// One look at a time: while the service is slow to answer, the timer's next turns pass.
 void PrintJobs::lookAtJobs() {
-    std::erase_if(jobs_, [this](Followed& followed) { return lookAt(followed); });
+    if (looking_ || jobs_.empty()) return;
+    looking_ = true;
+    std::vector<PrintJob> jobs;
+    for (const Followed& followed : jobs_) jobs.push_back(followed.job);
+    service_.run<std::vector<JobCheck>>(
+        [jobs](const Patience& patience) {
+            const Patience brief{std::min(patience.each, kLookPatience), patience.cancelled};
+            std::vector<JobCheck> checks;
+            for (const PrintJob& job : jobs) checks.push_back(checkJob(job, brief));
+            return checks;
+        },
+        [this, jobs](const std::vector<JobCheck>& checks) { looked(jobs, checks); });
+}
+
+void PrintJobs::looked(const std::vector<PrintJob>& looked, const std::vector<JobCheck>& checks) {
+    looking_ = false;
+    for (std::size_t i = 0; i < looked.size() && i < checks.size(); ++i) {
+        const auto same = [&](const Followed& f) {
+            return f.job.id == looked[i].id && f.job.queue == looked[i].queue;
+        };
+        const auto followed = std::find_if(jobs_.begin(), jobs_.end(), same);
+        if (followed != jobs_.end() && judged(*followed, checks[i])) jobs_.erase(followed);
+    }
     tellNext();
     keepLooking();
 }
 
-bool PrintJobs::lookAt(Followed& followed) {
-    const JobCheck check = checkJob(followed.job);
+bool PrintJobs::judged(Followed& followed, const JobCheck& check) {
     switch (check.state) {
         case JobState::Printed:
             return true;
@@ -78,7 +187,7 @@ void PrintJobs::tellNext() {
 }
 
 void PrintJobs::keepLooking() {
-    if (idle())
+    if (jobs_.empty() && untold_.empty())
         looks_.stop();
     else if (!looks_.isActive())
         looks_.start();

@@ -3,17 +3,22 @@
 
 #pragma once
 
+#include "printing/printer_model.h"
 #include "ui/print_service.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include <chrono>
 #include <deque>
+#include <functional>
+#include <optional>
+#include <set>
 #include <vector>
 
 class QWidget;
@@ -26,31 +31,55 @@ inline const QString kJobWaitingMessage = QStringLiteral(
     "La stampante non ha ancora stampato. Il foglio resta in coda e uscirà quando la stampante "
     "sarà pronta.");
 
-// The jobs the program has handed to the print service, followed until each is over: a look at
-// every one after each interval, from a timer on the interface thread, so that every window goes
-// on answering while the printer works. A failure is told to the pupil whenever it becomes
-// known, over whichever of the program's windows is in front; a job still on its way after the
-// patience is said, once, to wait in the queue, and is left there. One message at a time: news
-// that comes while a message is up waits for it to be acknowledged. No job is cancelled for
-// being slow, nor when the program ends: the print service keeps it.
+// Writes a document's page into a PDF at `path`, laid out as the queue's page (none when the
+// queue does not say); false when it could not be written.
+using PdfWriting =
+    std::function<bool(const QString& path, const std::optional<QPageLayout>& layout)>;
+
+// The program's printing: every call to the print service runs on a thread of its own
+// (PrintServiceThread), so that every window goes on answering while the service is slow or
+// silent; the page itself is drawn here, on the interface thread. A document is handed over, then
+// its job followed with a look at every job after each interval until it is over. A failure is
+// told to the pupil whenever it becomes known, over whichever of the program's windows is in
+// front; a job still on its way after the patience is said, once, to wait in the queue, and is
+// left there. One message at a time: news that comes while a message is up waits for it to be
+// acknowledged. No job is cancelled for being slow, nor when the program ends: the print service
+// keeps it.
 class PrintJobs final : public QObject {
     Q_OBJECT
   public:
     static constexpr std::chrono::milliseconds kLookInterval{250};
     static constexpr std::chrono::milliseconds kPatience{30000};
+    // A look at a job that goes on by itself waits less for the service than a request does.
+    static constexpr std::chrono::milliseconds kLookPatience{500};
 
     // The application's own, a child of it, made the first time a print needs it.
     static PrintJobs& of(App& app);
     explicit PrintJobs(App& app);
+
+    // Prints the document titled `title` on the program's current printer, once the print
+    // service has listed its queues: asks the queue's page, writes the page (on this thread) and
+    // hands it over, then follows its job. Returns at once. While a document is being handed
+    // over, printing it again does nothing: the busy cursor says that the program is at it.
+    void print(const QString& title, PdfWriting write);
+    // Asks the print service for its queues; `done` gets them, or nothing when it does not answer.
+    void listPrinters(std::function<void(std::optional<std::vector<InstalledPrinter>>)> done);
 
     void follow(const PrintJob& job);
     // Tells the pupil, over the window in front, why a page did not come out.
     void tellFailure(const PrintResult& failure);
     // How long a job may be on its way before the pupil is told that it waits in the queue.
     void setPatience(std::chrono::milliseconds patience) { patience_ = patience; }
+    // How long each request may wait for the print service before it counts as not answering.
+    void setServicePatience(std::chrono::milliseconds each) { service_.setPatience(each); }
     std::size_t followed() const { return jobs_.size(); }
-    // No job followed and nothing left to tell.
-    bool idle() const { return jobs_.empty() && untold_.empty(); }
+    // Whether the document of that title is being handed over.
+    bool handingOver(const QString& title) const { return handingOver_.contains(title); }
+    // Nothing asked of the print service, no job followed and nothing left to tell.
+    bool idle() const {
+        return jobs_.empty() && untold_.empty() && handingOver_.empty() && !looking_ &&
+               listings_ == 0;
+    }
 
   private:
     struct Followed {
@@ -59,16 +88,27 @@ class PrintJobs final : public QObject {
         bool toldWaiting = false;
     };
 
+    void handOver(const QString& title, const PdfWriting& write);
+    void submit(const QString& title, const QString& queue, const QueuePage& page,
+                const PdfWriting& write);
+    void handedOver(const QString& title, const Submission& submitted);
     void lookAtJobs();
+    void looked(const std::vector<PrintJob>& looked, const std::vector<JobCheck>& checks);
     // True when the job is over.
-    bool lookAt(Followed& followed);
+    bool judged(Followed& followed, const JobCheck& check);
+    void showBusy();
     void tell(const QString& text);
     void tellNext();
     void keepLooking();
 
     App& app_;
+    PrintServiceThread service_{*this};
     QTimer looks_;
     std::vector<Followed> jobs_;
+    std::set<QString> handingOver_;
+    bool looking_ = false;
+    int listings_ = 0;
+    bool busyShown_ = false;
     std::deque<QString> untold_;
     QPointer<QMessageBox> shown_;
     std::chrono::milliseconds patience_ = kPatience;

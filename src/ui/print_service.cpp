@@ -16,6 +16,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace sd {
 
@@ -26,9 +27,9 @@ namespace {
 // clang-format off
 #define SD_CUPS_FUNCTIONS(X) \
     X(cupsAddOption) X(cupsGetDests2) X(cupsCancelJob2) X(cupsDoRequest) X(cupsEncryption) \
-    X(cupsFreeDests) X(cupsFreeOptions) X(cupsGetNamedDest) X(cupsLastError) \
+    X(cupsFreeDests) X(cupsFreeOptions) X(cupsLastError) \
     X(cupsLastErrorString) X(cupsPrintFile2) X(cupsServer) X(cupsUser) X(httpAssembleURI) \
-    X(httpClose) X(httpConnect2) X(httpSetTimeout) X(ippAddString) X(ippAddStrings) \
+    X(httpClose) X(httpConnect2) X(httpError) X(httpSetTimeout) X(ippAddString) X(ippAddStrings) \
     X(ippDelete) X(ippEnumString) X(ippFindAttribute) X(ippGetCount) X(ippGetInteger) \
     X(ippGetString) X(ippNewRequest) X(ippPort) X(ippGetCollection)
 // clang-format on
@@ -60,15 +61,54 @@ const CupsLibrary& cups() {
     return library;
 }
 
-struct HttpCloser {
-    void operator()(http_t* http) const { cups().httpClose(http); }
-};
-using Connection = std::unique_ptr<http_t, HttpCloser>;
-
 struct IppDeleter {
     void operator()(ipp_t* ipp) const { cups().ippDelete(ipp); }
 };
 using Response = std::unique_ptr<ipp_t, IppDeleter>;
+
+// A connection of its own rather than libcups' shared default one, so that nothing stays open
+// between prints. The service gets the patience to connect and to answer each request; the wait
+// for an answer is cut into short ticks, after each of which the patience says whether to go on,
+// so that a call gives up soon once the program ends.
+class Connection {
+  public:
+    explicit Connection(const Patience& patience) : patience_(patience) {
+        if (!cups().loaded || cancelled()) return;
+        renew();
+        http_.reset(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
+                                        cups().cupsEncryption(), 1,
+                                        static_cast<int>(patience_.each.count()), nullptr));
+        if (http_) cups().httpSetTimeout(http_.get(), kTickSeconds, &Connection::keepWaiting, this);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    explicit operator bool() const { return http_ != nullptr; }
+    http_t* get() const { return http_.get(); }
+    // The connection for one more request, which gets the whole patience again.
+    http_t* request() {
+        renew();
+        return http_.get();
+    }
+
+  private:
+    static constexpr double kTickSeconds = 0.1;
+
+    struct HttpCloser {
+        void operator()(http_t* http) const { cups().httpClose(http); }
+    };
+
+    bool cancelled() const { return patience_.cancelled != nullptr && *patience_.cancelled; }
+    void renew() { deadline_ = std::chrono::steady_clock::now() + patience_.each; }
+    static int keepWaiting(http_t* /*http*/, void* self) {
+        const auto& connection = *static_cast<const Connection*>(self);
+        return !connection.cancelled() && std::chrono::steady_clock::now() < connection.deadline_;
+    }
+
+    Patience patience_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::unique_ptr<http_t, HttpCloser> http_;
+};
 
 QString lastCupsError() {
     return QString::fromUtf8(cups().cupsLastErrorString());
@@ -78,17 +118,20 @@ PrintResult failure(PrintOutcome outcome, QString detail) {
     return {outcome, std::move(detail)};
 }
 
-// Why a request to the service failed. libcups reports a connection it cannot make or lost as
-// "service unavailable"; whatever else the service says no to, it said no to this job.
-PrintResult requestFailure() {
-    switch (cups().cupsLastError()) {
-        case IPP_STATUS_ERROR_NOT_FOUND:
-            return failure(PrintOutcome::NoPrinter, lastCupsError());
-        case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-            return failure(PrintOutcome::ServiceUnreachable, lastCupsError());
-        default:
-            return failure(PrintOutcome::Refused, lastCupsError());
-    }
+// Whether the service said nothing to the last request: it could not be reached, or did not
+// answer in time. The connection's own error tells, since libcups may leave the status of an
+// earlier request in place when no answer came at all.
+bool silent(http_t* http) {
+    return cups().httpError(http) != 0 ||
+           cups().cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+}
+
+// Why a request to the service failed: no answer, no such queue, or a no to this job.
+PrintResult requestFailure(http_t* http) {
+    if (silent(http)) return failure(PrintOutcome::ServiceUnreachable, lastCupsError());
+    if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+        return failure(PrintOutcome::NoPrinter, lastCupsError());
+    return failure(PrintOutcome::Refused, lastCupsError());
 }
 
 struct JobStatus {
@@ -127,6 +170,21 @@ Response query(http_t* http, ipp_op_t operation, const char* uriName, const char
     return response;
 }
 
+// The name of the queue that prints what is sent to `wanted`, the default queue when it is empty;
+// nothing when there is none, and cupsLastError says why. Asked as plain requests, which give up
+// with the connection's patience.
+std::optional<QByteArray> queueName(http_t* http, const QByteArray& wanted) {
+    static const char* const kWanted[] = {"printer-name"};
+    const QByteArray path = wanted.isEmpty() ? QByteArray("/") : "/printers/" + wanted;
+    const Response response =
+        query(http, wanted.isEmpty() ? IPP_OP_CUPS_GET_DEFAULT : IPP_OP_GET_PRINTER_ATTRIBUTES,
+              "printer-uri", path.constData(), kWanted);
+    const QString name =
+        response ? textOf(response.get(), "printer-name", IPP_TAG_NAME) : QString();
+    if (name.isEmpty()) return std::nullopt;
+    return name.toUtf8();
+}
+
 std::optional<JobStatus> jobStatus(http_t* http, int jobId) {
     static const char* const kWanted[] = {"job-state", "job-state-reasons", "job-state-message"};
     const QByteArray path = "/jobs/" + QByteArray::number(jobId);
@@ -159,12 +217,13 @@ std::optional<QString> queueStopped(http_t* http, const char* queue) {
 }
 
 // What the service says of a job: its state, or failing that why it does not say.
-JobCheck judge(http_t* http, const PrintJob& job) {
-    const std::optional<JobStatus> status = jobStatus(http, job.id);
+JobCheck judge(Connection& http, const PrintJob& job) {
+    const std::optional<JobStatus> status = jobStatus(http.request(), job.id);
     if (!status) {
         // Jobs done long ago leave the service's history; a service that does not answer now
         // still has the job in its spool.
-        if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return {JobState::Printed, {}};
+        if (requestFailure(http.get()).outcome == PrintOutcome::NoPrinter)
+            return {JobState::Printed, {}};
         return {JobState::OnItsWay, {}};
     }
     std::optional<QString> stuck;
@@ -179,59 +238,44 @@ JobCheck judge(http_t* http, const PrintJob& job) {
             stuck = status->describe();
             break;
         case IPP_JSTATE_PENDING:
-            stuck = queueStopped(http, job.queue.constData());
+            stuck = queueStopped(http.request(), job.queue.constData());
             break;
         case IPP_JSTATE_HELD:
         case IPP_JSTATE_PROCESSING:
             break;
     }
     if (!stuck) return {JobState::OnItsWay, {}};
-    cups().cupsCancelJob2(http, job.queue.constData(), job.id, 0);
+    cups().cupsCancelJob2(http.request(), job.queue.constData(), job.id, 0);
     return {JobState::Failed, failure(PrintOutcome::Refused, *stuck)};
 }
 
-// A connection of its own rather than libcups' shared default one, so that nothing stays open
-// between prints. A local service answers at once; a remote one gets `patience` to connect and
-// to answer each request.
-Connection connectToService(std::chrono::milliseconds patience) {
-    if (!cups().loaded) return nullptr;
-    Connection http(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
-                                        cups().cupsEncryption(), 1,
-                                        static_cast<int>(patience.count()), nullptr));
-    if (http)
-        cups().httpSetTimeout(http.get(), std::chrono::duration<double>(patience).count(), nullptr,
-                              nullptr);
-    return http;
-}
-
-// Handing a job over and asking for the printers may take a few seconds of a remote service;
-// a look at a job that goes on by itself must not hold the window up.
-constexpr std::chrono::milliseconds kRequestPatience{5000};
-constexpr std::chrono::milliseconds kLookPatience{500};
-
 }  // namespace
 
-std::vector<InstalledPrinter> installedPrinters() {
-    std::vector<InstalledPrinter> printers;
-    const Connection http = connectToService(kRequestPatience);
-    if (!http) return printers;
+std::optional<std::vector<InstalledPrinter>> installedPrinters(const Patience& patience) {
+    Connection http(patience);
+    if (!http) return std::nullopt;
     cups_dest_t* dests = nullptr;
-    const int count = cups().cupsGetDests2(http.get(), &dests);
+    const int count = cups().cupsGetDests2(http.request(), &dests);
+    // A service with no queue answers "not found"; one that says nothing lists nothing.
+    const bool answered = count > 0 || !silent(http.get());
+    std::vector<InstalledPrinter> printers;
     for (int i = 0; i < count; ++i)
         if (dests[i].instance ==
             nullptr)  // a queue's saved option sets are no printers of their own
             printers.push_back({QString::fromUtf8(dests[i].name), dests[i].is_default != 0});
     cups().cupsFreeDests(count, dests);
+    if (!answered) return std::nullopt;
     return printers;
 }
 
-std::optional<QPageLayout> queuePageLayout(const QString& queue) {
-    const Connection http = connectToService(kRequestPatience);
-    if (!http) return std::nullopt;
+QueuePage queuePageLayout(const QString& queue, const Patience& patience) {
+    Connection http(patience);
+    if (!http) return {};
     static const char* const kWanted[] = {"media-col-default"};
     const QByteArray path = "/printers/" + queue.toUtf8();
-    const Response response =
-        query(http.get(), IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", path.constData(), kWanted);
+    const Response response = query(http.request(), IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri",
+                                    path.constData(), kWanted);
+    if (!response && silent(http.get())) return {};
     ipp_attribute_t* media = response ? cups().ippFindAttribute(response.get(), "media-col-default",
                                                                 IPP_TAG_BEGIN_COLLECTION)
                                       : nullptr;
@@ -247,15 +291,16 @@ std::optional<QPageLayout> queuePageLayout(const QString& queue) {
         return a ? std::max(0, cups().ippGetInteger(a, 0)) / 100.0 : 0.0;
     };
     const QSizeF paper(millimetres(size, "x-dimension"), millimetres(size, "y-dimension"));
-    if (paper.isEmpty()) return std::nullopt;
+    if (paper.isEmpty()) return {true, std::nullopt};
     const QMarginsF margins(
         millimetres(defaults, "media-left-margin"), millimetres(defaults, "media-top-margin"),
         millimetres(defaults, "media-right-margin"), millimetres(defaults, "media-bottom-margin"));
-    return QPageLayout(QPageSize(paper, QPageSize::Millimeter), QPageLayout::Portrait, margins,
-                       QPageLayout::Millimeter);
+    return {true, QPageLayout(QPageSize(paper, QPageSize::Millimeter), QPageLayout::Portrait,
+                              margins, QPageLayout::Millimeter)};
 }
 
-Submission submitPdf(const QString& queue, const QString& pdfPath, const QString& title) {
+Submission submitPdf(const QString& queue, const QString& pdfPath, const QString& title,
+                     const Patience& patience) {
     const auto refused = [](PrintResult why) { return Submission{std::nullopt, std::move(why)}; };
     if (!QFileInfo(pdfPath).isReadable())
         return refused(
@@ -264,36 +309,32 @@ Submission submitPdf(const QString& queue, const QString& pdfPath, const QString
         return refused(
             failure(PrintOutcome::ServiceUnreachable, QStringLiteral("libcups is missing")));
 
-    const Connection http = connectToService(kRequestPatience);
+    Connection http(patience);
     if (!http) return refused(failure(PrintOutcome::ServiceUnreachable, lastCupsError()));
 
     // Resolved first: for a queue that does not exist, printing itself goes looking for network
     // printers and reports whatever that search ran into. No name means the default queue.
-    const QByteArray wanted = queue.toUtf8();
-    cups_dest_t* dest = cups().cupsGetNamedDest(
-        http.get(), wanted.isEmpty() ? nullptr : wanted.constData(), nullptr);
-    if (!dest) {
-        PrintResult why = requestFailure();
+    const std::optional<QByteArray> name = queueName(http.request(), queue.toUtf8());
+    if (!name) {
+        PrintResult why = requestFailure(http.get());
         if (why.outcome != PrintOutcome::ServiceUnreachable) why.outcome = PrintOutcome::NoPrinter;
         return refused(why);
     }
-    const QByteArray name = dest->name;
-    cups().cupsFreeDests(1, dest);
 
     cups_option_t* options = nullptr;
     const int optionCount = cups().cupsAddOption("document-format", "application/pdf", 0, &options);
-    const int jobId =
-        cups().cupsPrintFile2(http.get(), name.constData(), QFile::encodeName(pdfPath).constData(),
-                              title.toUtf8().constData(), optionCount, options);
+    const int jobId = cups().cupsPrintFile2(http.request(), name->constData(),
+                                            QFile::encodeName(pdfPath).constData(),
+                                            title.toUtf8().constData(), optionCount, options);
     cups().cupsFreeOptions(optionCount, options);
-    if (jobId == 0) return refused(requestFailure());
-    return {PrintJob{name, jobId}, {}};
+    if (jobId == 0) return refused(requestFailure(http.get()));
+    return {PrintJob{*name, jobId}, {}};
 }
 
-JobCheck checkJob(const PrintJob& job) {
-    const Connection http = connectToService(kLookPatience);
+JobCheck checkJob(const PrintJob& job, const Patience& patience) {
+    Connection http(patience);
     if (!http) return {JobState::OnItsWay, {}};
-    return judge(http.get(), job);
+    return judge(http, job);
 }
 
 QString printFailureMessage(PrintOutcome outcome) {
@@ -313,6 +354,71 @@ QString printFailureMessage(PrintOutcome outcome) {
                 "riprova.");
     }
     return {};
+}
+
+struct PrintServiceThread::Shared {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Task> tasks;                            // under the mutex
+    std::chrono::milliseconds each = Patience{}.each;  // under the mutex
+    QObject* receiver = nullptr;                       // under the mutex; cleared before it goes
+    bool ending = false;                               // under the mutex
+    std::atomic<bool> cancelled{false};
+};
+
+PrintServiceThread::PrintServiceThread(QObject& receiver) : shared_(std::make_shared<Shared>()) {
+    shared_->receiver = &receiver;
+}
+
+PrintServiceThread::~PrintServiceThread() {
+    std::deque<Task> dropped;
+    {
+        const std::lock_guard lock(shared_->mutex);
+        shared_->ending = true;
+        shared_->receiver = nullptr;
+        dropped.swap(shared_->tasks);
+    }
+    shared_->cancelled = true;
+    shared_->wake.notify_all();
+}
+
+void PrintServiceThread::setPatience(std::chrono::milliseconds each) {
+    const std::lock_guard lock(shared_->mutex);
+    shared_->each = each;
+}
+
+void PrintServiceThread::post(Task task) {
+    {
+        const std::lock_guard lock(shared_->mutex);
+        shared_->tasks.push_back(std::move(task));
+    }
+    if (!started_) {
+        started_ = true;
+        // Detached: the thread holds what it shares, and nothing ever waits for it.
+        std::thread([shared = shared_] { serve(shared); }).detach();
+    }
+    shared_->wake.notify_one();
+}
+
+void PrintServiceThread::serve(const std::shared_ptr<Shared>& shared) {
+    const Deliver deliver = [&shared](std::function<void()> done) {
+        const std::lock_guard lock(shared->mutex);
+        if (shared->receiver != nullptr)
+            QMetaObject::invokeMethod(shared->receiver, std::move(done), Qt::QueuedConnection);
+    };
+    for (;;) {
+        Task task;
+        Patience patience{.cancelled = &shared->cancelled};
+        {
+            std::unique_lock lock(shared->mutex);
+            shared->wake.wait(lock, [&] { return shared->ending || !shared->tasks.empty(); });
+            if (shared->ending) return;
+            task = std::move(shared->tasks.front());
+            shared->tasks.pop_front();
+            patience.each = shared->each;
+        }
+        task(patience, deliver);
+    }
 }
 
 }  // namespace sd

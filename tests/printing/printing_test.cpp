@@ -128,9 +128,28 @@ TEST(PrinterModel, StartsOnTheDefaultAndSelectsTheFirstOfAnExactName) {
 const QString kDefaultIs = QStringLiteral("La stampante predefinita è \r\n");
 const QString kChosenIs = QStringLiteral("La stampante scelta è \r\n");
 
+// The list comes when the print service answers; until then there is nothing to choose from.
+TEST(PrinterChoice, TheListComesOnceWhenTheServiceAnswers) {
+    PrinterModel model;
+    PrinterChoice window(model);
+    EXPECT_EQ(window.label1(), kLookingForPrinters);
+    window.unanswered();
+    EXPECT_EQ(window.label1(), kPrintServiceSilent);
+    EXPECT_TRUE(window.entries().isEmpty());
+    EXPECT_FALSE(window.filled());
+    model = PrinterModel({{"Aula", true}});
+    window.listed();
+    EXPECT_EQ(window.label1(), kDefaultIs + "Aula");
+    model = PrinterModel({{"Aula"}, {"Ufficio", true}});
+    window.listed();
+    EXPECT_EQ(window.entries(), QStringList{"Aula"});
+    EXPECT_EQ(window.label1(), kDefaultIs + "Aula");
+}
+
 TEST(PrinterChoice, CreationActsOnNothingAndEveryUserChoiceCounts) {
     PrinterModel model({{"Aula"}, {"Ufficio", true}});
     PrinterChoice window(model);
+    window.listed();
     EXPECT_EQ(window.entries(), (QStringList{"Aula", "Ufficio"}));
     EXPECT_EQ(window.initialSelection(), 0);
     EXPECT_EQ(window.label1(), kDefaultIs + "Ufficio");
@@ -145,8 +164,11 @@ TEST(PrinterChoice, CreationActsOnNothingAndEveryUserChoiceCounts) {
 
 TEST(PrinterChoice, AWindowCreatedAgainStartsAfresh) {
     PrinterModel model({{"Aula"}, {"Ufficio"}, {"Sala", true}});
-    PrinterChoice(model).selectionMade("Ufficio");
+    PrinterChoice first(model);
+    first.listed();
+    first.selectionMade("Ufficio");
     PrinterChoice again(model);
+    again.listed();
     EXPECT_EQ(again.label1(), kDefaultIs + "Ufficio");
     EXPECT_TRUE(again.label2().isEmpty());
     again.selectionMade("Sala");
@@ -155,7 +177,8 @@ TEST(PrinterChoice, AWindowCreatedAgainStartsAfresh) {
 
 TEST(PrinterChoice, NoPrinterInstalled) {
     PrinterModel model;
-    const PrinterChoice window(model);
+    PrinterChoice window(model);
+    window.listed();
     EXPECT_EQ(window.initialSelection(), std::nullopt);
     EXPECT_EQ(window.label1(), QStringLiteral("Nessuna stampante installata"));
 }

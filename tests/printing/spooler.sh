@@ -20,6 +20,8 @@
 #   spooler.sh accept DIR NAME         makes NAME take jobs again
 #   spooler.sh remove DIR NAME         removes the queue NAME
 #   spooler.sh pause DIR NAME          makes NAME keep its jobs instead of printing them
+#   spooler.sh freeze DIR              stops cupsd dead (SIGSTOP): it takes connections, answers none
+#   spooler.sh thaw DIR                lets a frozen cupsd go on
 #   spooler.sh stop DIR                stops cupsd, keeping its queues for another start
 #   spooler.sh clean DIR               stops it and removes DIR
 #
@@ -150,6 +152,7 @@ spooler_stop() {
   local pid i
   pid=$(spooler_pid) || return 0
   kill "$pid" 2>/dev/null
+  kill -CONT "$pid" 2>/dev/null # a frozen one ends too
   for ((i = 0; i < 200; i++)); do
     spooler_alive "$pid" || break
     sleep 0.05
@@ -157,6 +160,10 @@ spooler_stop() {
   kill -9 "$pid" 2>/dev/null
   rm -f "$SPOOLER_DIR/cupsd.pid"
 }
+
+spooler_freeze() { kill -STOP "$(spooler_pid)"; }
+
+spooler_thaw() { kill -CONT "$(spooler_pid)"; }
 
 spooler_clean() {
   [ -n "$SPOOLER_DIR" ] || return 0
@@ -222,6 +229,8 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   accept) spooler_accept "$3" ;;
   remove) spooler_remove_queue "$3" ;;
   pause) spooler_pause "$3" ;;
+  freeze) spooler_freeze ;;
+  thaw) spooler_thaw ;;
   stop) spooler_stop ;;
   clean) spooler_clean ;;
   *) spooler_fail "unknown command $command" ;;

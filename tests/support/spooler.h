@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +63,29 @@ class PrivateSpooler {
 
   private:
     std::string dir_;
+};
+
+// A print service that takes connections and never answers, as a remote server that hangs: a
+// listening socket on the loopback that nobody accepts from.
+class SilentService {
+  public:
+    SilentService() {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), length), 0);
+        EXPECT_EQ(listen(fd_, 64), 0);
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        server_ = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    }
+    ~SilentService() { close(fd_); }
+    const std::string& server() const { return server_; }
+
+  private:
+    int fd_ = -1;
+    std::string server_;
 };
 
 }  // namespace sd::test

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 // Against a private cupsd started by tests/printing/spooler.sh, never the machine's own print
@@ -111,6 +113,47 @@ TEST_F(PrintService, AStoppedServiceIsUnreachableEvenForTheDefaultQueue) {
         EXPECT_EQ(result.outcome, PrintOutcome::ServiceUnreachable) << result.detail.toStdString();
     }
     spooler("start");
+}
+
+// Each call gives up after its patience and says that the service does not answer; the calls run
+// on the service's own thread, whose libcups reads the server anew.
+TEST(SilentPrintService, EveryCallGivesUpAndSaysTheServiceDoesNotAnswer) {
+    const test::SilentService silent;
+    const QByteArray before = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QByteArray::fromStdString(silent.server()));
+    QObject receiver;
+    PrintServiceThread service(receiver);
+    service.setPatience(std::chrono::milliseconds(1000));
+    struct Case {
+        const char* call;
+        std::function<bool(const Patience&)> unanswered;
+    };
+    const QString pdf = QStringLiteral(SD_SPOOLER);  // any readable file
+    for (const Case& c : {
+             Case{"list", [](const Patience& p) { return !installedPrinters(p).has_value(); }},
+             Case{"page", [](const Patience& p) { return !queuePageLayout("aula", p).answered; }},
+             Case{"submit",
+                  [&](const Patience& p) {
+                      return submitPdf("aula", pdf, "x", p).failure.outcome ==
+                             PrintOutcome::ServiceUnreachable;
+                  }},
+             Case{"default",
+                  [&](const Patience& p) {
+                      return submitPdf({}, pdf, "x", p).failure.outcome ==
+                             PrintOutcome::ServiceUnreachable;
+                  }},
+             Case{"look",
+                  [](const Patience& p) {
+                      return checkJob({"aula", 1}, p).state == JobState::OnItsWay;
+                  }},
+         }) {
+        SCOPED_TRACE(c.call);
+        std::optional<bool> result;
+        service.run<bool>(c.unanswered, [&](bool r) { result = r; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 20000));
+        EXPECT_EQ(result, true);
+    }
+    qputenv("CUPS_SERVER", before);
 }
 
 TEST(PrintFailureMessage, EachFailureHasItsOwnMessage) {

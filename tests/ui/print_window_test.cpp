@@ -13,6 +13,7 @@
 #include "ui/frm_scelta_stampante.h"
 #include "ui/frm_stampa_esercizio.h"
 #include "ui/option_button_menu.h"
+#include "ui/print_jobs.h"
 #include "ui/print_service.h"
 
 #include <QAction>
@@ -78,6 +79,11 @@ class PrintWindow : public ::testing::Test {
         return window;
     }
     static QWidget* focused() { return QApplication::focusWidget(); }
+    // Waits until the print service has told its queues.
+    void knowPrinters() {
+        app->askPrinters();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app->printerList() == PrinterList::Listed; }));
+    }
     // The first line printed on the queue, or nothing.
     static QString printed(const std::string& queue) {
         const std::vector<test::PrintedLine> lines = test::printedLines(spool.output(queue));
@@ -209,7 +215,9 @@ TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     EXPECT_TRUE(chooser->isModal());
     EXPECT_TRUE(chooser->isVisible());
     EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Form1"));
-    EXPECT_EQ(chooser->combo1().count(), 2);
+    // Open before the print service has answered; the list comes with its answer.
+    EXPECT_EQ(chooser->label1().text(), kLookingForPrinters);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chooser->combo1().count() == 2; }));
     EXPECT_EQ(chooser->combo1().currentText(), QStringLiteral("prima"));
     EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nprima"));
     EXPECT_TRUE(chooser->label2().text().isEmpty());
@@ -233,6 +241,8 @@ TEST_F(PrintWindow, ThePrinterWindowChoosesWhereTheSheetGoes) {
     EXPECT_FALSE(app->registry().isLoaded(WindowId::SceltaStampante));
     window->mnuScegli().trigger();
     chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+    // The queues are not asked for again: the list of the run is known.
+    EXPECT_EQ(chooser->combo1().count(), 2);
     EXPECT_EQ(chooser->label1().text(), QStringLiteral("La stampante predefinita è \nseconda"));
     EXPECT_TRUE(chooser->label2().text().isEmpty());
     chooser->hide();
@@ -284,8 +294,8 @@ TEST_F(PrintWindow, EachPrintFailureGivesItsMessageAndTheWindowStays) {
     window->mnuScegli().trigger();
     auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
     ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chooser->label1().text() == kNoPrinterInstalled; }));
     EXPECT_EQ(chooser->combo1().count(), 0);
-    EXPECT_EQ(chooser->label1().text(), kNoPrinterInstalled);
     QTest::keyClick(&chooser->combo1(), Qt::Key_Down);  // nothing to choose, nothing breaks
     EXPECT_TRUE(chooser->label2().text().isEmpty());
     QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
@@ -299,11 +309,12 @@ TEST_F(PrintWindow, PrintingNeverHoldsTheWindowsUp) {
     spool.addSlowQueue("lenta", 3);
     spool.addSlowQueue("muta", 3600);
     FrmStampaEsercizio* window = open();
+    knowPrinters();
     ASSERT_TRUE(app->printers().select(QStringLiteral("lenta")));
     window->AzioneMenu(2);
     QTest::keyClick(focused(), Qt::Key_2);
     EXPECT_EQ(focused(), window->menu().item(1));
-    EXPECT_FALSE(test::run("lpstat -o lenta").empty());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !test::run("lpstat -o lenta").empty(); }));
     EXPECT_EQ(test::printMessage(*app), QString());
     EXPECT_EQ(printed("lenta"), QStringLiteral("SCUOLA ELEMENTARE DI"));
     ASSERT_TRUE(app->printers().select(QStringLiteral("muta")));
@@ -322,6 +333,46 @@ TEST_F(PrintWindow, PrintingNeverHoldsTheWindowsUp) {
     app.reset();
     EXPECT_NE(test::run("lpstat -o muta"), "");
     for (const char* queue : {"lenta", "muta"}) spool.command("remove", queue);
+}
+
+// A print service that stops answering once it has listed its queues, and one that never answers
+// at all: the windows go on taking keys while each request waits, a second press starts no second
+// job, and the pupil is told that the service does not answer, never that no printer is there.
+TEST_F(PrintWindow, AServiceThatDoesNotAnswerHoldsNobodyUp) {
+    const auto patient = [&] {
+        PrintJobs::of(*app).setServicePatience(std::chrono::milliseconds(1000));
+        return open();
+    };
+    FrmStampaEsercizio* window = patient();
+    knowPrinters();
+    const std::string jobs = test::run("lpstat -W all -o prima");
+    spool.command("freeze");
+    window->AzioneMenu(2);
+    window->AzioneMenu(2);
+    QTest::keyClick(focused(), Qt::Key_2);
+    EXPECT_EQ(focused(), window->menu().item(1));
+    EXPECT_TRUE(PrintJobs::of(*app).handingOver(QStringLiteral("Esercizio")));
+    EXPECT_EQ(test::printMessage(*app), printFailureMessage(PrintOutcome::ServiceUnreachable));
+    spool.command("thaw");
+    EXPECT_EQ(test::run("lpstat -W all -o prima"), jobs);
+
+    const test::SilentService silent;
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QByteArray::fromStdString(silent.server()));
+    app = std::make_unique<App>(std::make_unique<test::FakeClock>(),
+                                std::make_unique<test::ScriptedRandom>(), [] {});
+    answered(10);
+    window = patient();
+    window->mnuScegli().trigger();
+    auto* chooser = app->window<FrmSceltaStampante>(WindowId::SceltaStampante);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->label1().text(), kLookingForPrinters);
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chooser->label1().text() == kPrintServiceSilent; }));
+    QTest::mouseClick(&chooser->command2(), Qt::LeftButton);
+    window->AzioneMenu(2);
+    EXPECT_EQ(test::printMessage(*app), printFailureMessage(PrintOutcome::ServiceUnreachable));
+    qputenv("CUPS_SERVER", server);
 }
 
 // Run with a font set-up of its own that has no Courier face nor any stand-in for one.
