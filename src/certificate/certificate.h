@@ -83,7 +83,8 @@ bool loadCertificate(DrillState& state);
 QString scoreLine(const DrillState& state);
 // The locale's short time format, with seconds after the minutes when it has none.
 QString timeFormatWithSeconds(const QString& shortFormat);
-// "Data  " + the locale's short date + "          Ora: " + the time with seconds.
+// "Data  " + the short date + "          Ora: " + the time with seconds, in the formats of the
+// locale when its language is Italian, otherwise of Italy's (dd/MM/yy, HH:mm:ss).
 QString dateLine(const QDateTime& now, const QLocale& locale);
 
 // The whole drawing, from the state as loadCertificate left it. `now` and `locale` give the date

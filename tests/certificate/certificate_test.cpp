@@ -102,8 +102,15 @@ TEST(Certificate, NameRewriteCountsCharacters) {
 TEST(Certificate, DateLineHasTheShortDateAndTheTimeWithSeconds) {
     const QDateTime lastSecond(QDate(2023, 12, 31), QTime(23, 59, 59));
     EXPECT_EQ(dateLine(lastSecond, kItalian), "Data  31/12/23          Ora: 23:59:59");
-    EXPECT_EQ(dateLine(kMorning, QLocale(QLocale::English, QLocale::UnitedStates)),
-              "Data  3/5/24          Ora: 9:07:03 AM");
+    // Another Italian system's own formats; any other system's give way to Italy's, digits too.
+    const std::pair<QLocale, const char*> lines[] = {
+        {QLocale(QLocale::Italian, QLocale::Switzerland), "Data  05.03.24          Ora: 09:07:03"},
+        {QLocale::c(), "Data  05/03/24          Ora: 09:07:03"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Data  05/03/24          Ora: 09:07:03"},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "Data  05/03/24          Ora: 09:07:03"},
+    };
+    for (const auto& [locale, line] : lines)
+        EXPECT_EQ(dateLine(kMorning, locale).toStdString(), line);
     const struct {
         const char *shortFormat, *withSeconds;
     } cases[] = {
