@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -132,6 +133,15 @@ QString dateLine(const QDateTime& now, const QLocale& locale) {
         writer.toString(now.time(), timeFormatWithSeconds(writer.timeFormat(QLocale::ShortFormat)));
     return QStringLiteral("Data  ") + writer.toString(now.date(), QLocale::ShortFormat) +
            QStringLiteral("          Ora: ") + time;
+}
+
+double enlargementToHold(QSizeF needed, QSizeF box) {
+    if (box.isEmpty()) return 1.0;
+    return std::max({1.0, needed.width() / box.width(), needed.height() / box.height()});
+}
+
+double shrinkToFit(QSizeF needed, QSizeF room) {
+    return 1.0 / enlargementToHold(needed, room);
 }
 
 SurfaceOps buildCertificate(const DrillState& state, const QDateTime& now, const QLocale& locale) {

@@ -122,6 +122,18 @@ TEST(Certificate, DateLineHasTheShortDateAndTheTimeWithSeconds) {
         EXPECT_EQ(timeFormatWithSeconds(c.shortFormat), QString::fromUtf8(c.withSeconds));
 }
 
+TEST(Certificate, PaperGrowsToHoldTheRowsAndAShortSurfaceShrinksThem) {
+    // What a 400 x 500 box does for a drawing: nothing while it fits, else the larger factor.
+    const std::pair<QSizeF, double> cases[] = {
+        {{300, 450}, 1.0}, {{400, 500}, 1.0}, {{400, 600}, 1.2},
+        {{600, 500}, 1.5}, {{480, 650}, 1.3},
+    };
+    for (const auto& [needed, factor] : cases) {
+        EXPECT_DOUBLE_EQ(enlargementToHold(needed, {400, 500}), factor);
+        EXPECT_DOUBLE_EQ(shrinkToFit(needed, {400, 500}), 1 / factor);
+    }
+}
+
 TEST(Certificate, PrintingDrawsTheFrameThenTheImageInOneDocument) {
     using P = CertificatePageOp;
     const CertificatePage expected{P::line(1500, 500, 5500, 500, kBlack),
