@@ -41,8 +41,14 @@ Submission printDocument(const PageOps& ops, const QString& queue, const QString
 using PageDrawing = std::function<void(QPainter& painter)>;
 Submission printDocument(const QString& queue, const QString& title, const PageDrawing& draw);
 
-// Prints the certificate page as one whole document: positions in twips from the page's corner,
-// the certificate drawn from `drawing` at the printer's resolution on its design size.
+// Paints the certificate page on a painter whose origin is the top-left corner of the printable
+// area, as printDocument gives it: positions in twips from the page's corner. The frame first,
+// then the certificate's white box over it, the design box grown as little as `drawing` needs to
+// hold every row at its point size, then the rows as text.
+void paintCertificatePage(const CertificatePage& page, const SurfaceOps& drawing,
+                          QPainter& painter);
+
+// Prints the certificate page as one whole document.
 Submission printCertificate(const CertificatePage& page, const SurfaceOps& drawing,
                             const QString& queue);
 

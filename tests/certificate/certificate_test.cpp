@@ -134,14 +134,14 @@ TEST(Certificate, PaperGrowsToHoldTheRowsAndAShortSurfaceShrinksThem) {
     }
 }
 
-TEST(Certificate, PrintingDrawsTheFrameThenTheImageInOneDocument) {
+TEST(Certificate, PrintingDrawsTheFrameThenTheCertificateInOneDocument) {
     using P = CertificatePageOp;
     const CertificatePage expected{P::line(1500, 500, 5500, 500, kBlack),
                                    P::line(1500, 500, 1500, 6000, kBlack),
                                    P::line(5500, 500, 5500, 6000, kBlack),
                                    P::line(1500, 6000, 5500, 6000, kBlack),
                                    P::emptyLine(),
-                                   P::image(1000, 100),
+                                   P::certificate(1000, 100),
                                    P::endDocument()};
     EXPECT_EQ(certificatePrintPage(), expected);
 }
