@@ -99,11 +99,11 @@ CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
     pictureForScreenReaders(*this, QStringLiteral("Attestato"));
 }
 
-void CertificateSurface::start() {
+void CertificateSurface::start(const SurfaceOps& drawing) {
     // Points become pixels at the screen's resolution, as on the surface itself.
     image_ = whiteImage(size(), logicalDpiX());
     const QRectF box(image_.rect());
-    canvas_.emplace(image_, box);
+    canvas_.emplace(image_, box, shrinkToFit(certificateExtent(drawing, image_), box.size()));
 }
 
 void CertificateSurface::draw(const SurfaceOp& op) {

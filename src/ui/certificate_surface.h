@@ -57,8 +57,9 @@ class CertificateSurface final : public QWidget {
   public:
     explicit CertificateSurface(QWidget* parent);
 
-    // Makes the image, as large as the surface is now.
-    void start();
+    // Makes the image for `drawing`, as large as the surface is now: the drawing at its point
+    // sizes where its rows fit, shrunk just enough for every row to show where they do not.
+    void start(const SurfaceOps& drawing);
     // Carries out one operation of that drawing; before start, none.
     void draw(const SurfaceOp& op);
     const QImage& image() const { return image_; }

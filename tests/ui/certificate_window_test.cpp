@@ -266,12 +266,19 @@ TEST_F(CertificateJourney, EachPrintIsAPageWithTheFrameUnderTheGround) {
     spool.command("accept", "aula");
 }
 
-// Whatever the screen the window stands on (CTest runs this on several), every row prints as text
-// on A4 as on Letter, centred on its white ground on the page.
-TEST_F(CertificateJourney, EveryRowIsPrintedOnEveryScreen) {
+// Whatever the screen the window stands on (CTest runs this on several), every row shows whole on
+// the surface, and prints as text on A4 as on Letter, centred on its white ground on the page.
+TEST_F(CertificateJourney, EveryRowIsShownAndPrintedOnEveryScreen) {
     app->state().pupilName = QStringLiteral("GIULIA");
     FrmAttestato* window = certificate();
     ASSERT_NE(window, nullptr);
+    const QImage shown = window->picture1().image();
+    const QImage white = shown.copy(0, 0, shown.width(), 1);  // a line of the top margin
+    QString ink;  // a character for each line of pixels: 'x' where any differs from the margin's
+    for (int y = 0; y < shown.height(); ++y)
+        ink += shown.copy(0, y, shown.width(), 1) == white ? u'.' : u'x';
+    EXPECT_EQ(ink.split(u'.', Qt::SkipEmptyParts).size(), kCertificateRows);
+    EXPECT_TRUE(ink.endsWith(u'.'));  // the last row is not cut by the lower edge
     // pdftotext finds where proportional words begin, not the blanks between them.
     const QStringList rows = QStringList(window->picture1().lines()).replaceInStrings(" ", "");
     // A4, the queue's own, last.
