@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -124,10 +125,23 @@ QString timeFormatWithSeconds(const QString& shortFormat) {
 }
 
 QString dateLine(const QDateTime& now, const QLocale& locale) {
+    // Everything the pupil reads is Italian: a system in another language writes the date and the
+    // time as an Italian one does (dd/MM/yy, HH:mm:ss), not in its own formats and digits.
+    const QLocale writer =
+        locale.language() == QLocale::Italian ? locale : QLocale(QLocale::Italian, QLocale::Italy);
     const QString time =
-        locale.toString(now.time(), timeFormatWithSeconds(locale.timeFormat(QLocale::ShortFormat)));
-    return QStringLiteral("Data  ") + locale.toString(now.date(), QLocale::ShortFormat) +
+        writer.toString(now.time(), timeFormatWithSeconds(writer.timeFormat(QLocale::ShortFormat)));
+    return QStringLiteral("Data  ") + writer.toString(now.date(), QLocale::ShortFormat) +
            QStringLiteral("          Ora: ") + time;
+}
+
+double enlargementToHold(QSizeF needed, QSizeF box) {
+    if (box.isEmpty()) return 1.0;
+    return std::max({1.0, needed.width() / box.width(), needed.height() / box.height()});
+}
+
+double shrinkToFit(QSizeF needed, QSizeF room) {
+    return 1.0 / enlargementToHold(needed, room);
 }
 
 SurfaceOps buildCertificate(const DrillState& state, const QDateTime& now, const QLocale& locale) {

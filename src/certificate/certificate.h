@@ -5,6 +5,7 @@
 
 #include "state/colours.h"
 
+#include <QSizeF>
 #include <QString>
 
 #include <vector>
@@ -61,7 +62,8 @@ struct SurfaceOp {
 
 using SurfaceOps = std::vector<SurfaceOp>;
 
-// The surface's design size, in twips: the size the certificate prints at.
+// The surface's design size, in twips: the least size the certificate prints at, in the proportions
+// it always prints in.
 inline constexpr int kSurfaceWidthTwips = 5910;
 inline constexpr int kSurfaceHeightTwips = 6765;
 inline constexpr double kInitialSurfacePoints = 8.25;
@@ -83,8 +85,17 @@ bool loadCertificate(DrillState& state);
 QString scoreLine(const DrillState& state);
 // The locale's short time format, with seconds after the minutes when it has none.
 QString timeFormatWithSeconds(const QString& shortFormat);
-// "Data  " + the locale's short date + "          Ora: " + the time with seconds.
+// "Data  " + the short date + "          Ora: " + the time with seconds, in the formats of the
+// locale when its language is Italian, otherwise of Italy's (dd/MM/yy, HH:mm:ss).
 QString dateLine(const QDateTime& now, const QLocale& locale);
+
+// The least factor, never below 1, by which `box` grows, keeping its proportions, to hold a
+// drawing whose widest row and summed line heights are `needed`: on paper the rows keep their
+// point sizes and the box makes room for them.
+double enlargementToHold(QSizeF needed, QSizeF box);
+// The factor, never above 1, by which such a drawing shrinks, fonts and line heights alike, to
+// show whole in `room`: on a short screen the certificate gets smaller, where it fits it stays.
+double shrinkToFit(QSizeF needed, QSizeF room);
 
 // The whole drawing, from the state as loadCertificate left it. `now` and `locale` give the date
 // line; the window passes the current time and QLocale::system().

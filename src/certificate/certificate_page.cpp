@@ -11,15 +11,15 @@ constexpr int kFrameLeft = 1500;
 constexpr int kFrameRight = 5500;
 constexpr int kFrameTop = 500;
 constexpr int kFrameBottom = 6000;
-constexpr int kImageLeft = 1000;
-constexpr int kImageTop = 100;
+constexpr int kCertificateLeft = 1000;
+constexpr int kCertificateTop = 100;
 
 }  // namespace
 
 // The frame belongs to the print action, not to opening the window: opening never touches the
 // printer, so a pupil who leaves without printing leaves no stray lines on the next document,
-// and every printed certificate has its frame. It goes down first, so the opaque image covers
-// it wherever the two overlap.
+// and every printed certificate has its frame. It goes down first, so the certificate's white
+// ground covers it wherever the two overlap.
 CertificatePage certificatePrintPage() {
     return {
         CertificatePageOp::line(kFrameLeft, kFrameTop, kFrameRight, kFrameTop, kFrameColour),
@@ -27,7 +27,7 @@ CertificatePage certificatePrintPage() {
         CertificatePageOp::line(kFrameRight, kFrameTop, kFrameRight, kFrameBottom, kFrameColour),
         CertificatePageOp::line(kFrameLeft, kFrameBottom, kFrameRight, kFrameBottom, kFrameColour),
         CertificatePageOp::emptyLine(),
-        CertificatePageOp::image(kImageLeft, kImageTop),
+        CertificatePageOp::certificate(kCertificateLeft, kCertificateTop),
         CertificatePageOp::endDocument(),
     };
 }

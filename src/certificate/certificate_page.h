@@ -14,7 +14,8 @@ namespace sd {
 enum class CertificatePageOpKind {
     Line,         // from (x, y) to (toX, toY) in a colour
     EmptyLine,    // one empty printed line
-    PaintImage,   // the surface's persistent image, top-left at (x, y), at its own physical size
+    Certificate,  // the certificate on its white ground, top-left at (x, y), in the design box
+                  // enlarged as little as its rows need at their point sizes
     EndDocument,  // sends the page to the printer
 };
 
@@ -35,8 +36,8 @@ struct CertificatePageOp {
                 .colour = colour};
     }
     static CertificatePageOp emptyLine() { return {.kind = CertificatePageOpKind::EmptyLine}; }
-    static CertificatePageOp image(int x, int y) {
-        return {.kind = CertificatePageOpKind::PaintImage, .x = x, .y = y};
+    static CertificatePageOp certificate(int x, int y) {
+        return {.kind = CertificatePageOpKind::Certificate, .x = x, .y = y};
     }
     static CertificatePageOp endDocument() { return {.kind = CertificatePageOpKind::EndDocument}; }
 
@@ -45,8 +46,8 @@ struct CertificatePageOp {
 
 using CertificatePage = std::vector<CertificatePageOp>;
 
-// What "STAMPA L'ATTESTATO" prints: the frame, an empty line, the certificate image, the end of
-// the document. Every print is a whole page of its own.
+// What "STAMPA L'ATTESTATO" prints: the frame, an empty line, the certificate, the end of the
+// document. Every print is a whole page of its own.
 CertificatePage certificatePrintPage();
 
 }  // namespace sd

@@ -4,12 +4,12 @@
 #include "ui/certificate_surface.h"
 
 #include "ui/platform.h"
-#include "ui/twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace sd {
@@ -17,17 +17,20 @@ namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 
-int dots(int twips, double dotsPerInch) {
-    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+// A white image whose points become pixels at `dotsPerInch`.
+QImage whiteImage(QSize pixels, double dotsPerInch) {
+    QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / kMetresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
 }
 
 }  // namespace
 
-CertificateCanvas::CertificateCanvas(QSize pixels, double dotsPerInch)
-    : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32) {
-    image_.fill(Qt::white);
-    image_.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerInch / kMetresPerInch)));
-    image_.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerInch / kMetresPerInch)));
+CertificateCanvas::CertificateCanvas(const QPaintDevice& device, const QRectF& box, double scale)
+    : device_(device), box_(box), scale_(scale) {
     // The platform's sans-serif face, regular, for the empty lines at the top.
     font_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font_.setPointSizeF(kInitialSurfacePoints);
@@ -35,10 +38,29 @@ CertificateCanvas::CertificateCanvas(QSize pixels, double dotsPerInch)
 }
 
 void CertificateCanvas::moveDownOneLine() {
-    penY_ += QFontMetricsF(font_, &image_).lineSpacing();
+    penY_ += QFontMetricsF(font_, &device_).lineSpacing();
 }
 
-void CertificateCanvas::draw(const SurfaceOp& op) {
+void CertificateCanvas::drawCentred(const QString& text, QPainter* painter) {
+    const QFontMetricsF metrics(font_, &device_);
+    // The whole text counts, its blanks included.
+    const double width = metrics.horizontalAdvance(text);
+    widest_ = std::max(widest_, width);
+    if (painter != nullptr) {
+        painter->save();
+        painter->translate(box_.topLeft());
+        painter->scale(scale_, scale_);
+        painter->setRenderHint(QPainter::TextAntialiasing);
+        painter->setFont(font_);
+        painter->setPen(colour_);
+        const double x = box_.width() / scale_ / 2.0 - width / 2.0;
+        painter->drawText(QPointF(x, penY_ + metrics.ascent()), text);
+        painter->restore();
+    }
+    moveDownOneLine();
+}
+
+void CertificateCanvas::draw(const SurfaceOp& op, QPainter* painter) {
     switch (op.kind) {
         case SurfaceOpKind::SetFont:
             font_.setFamily(op.text);
@@ -55,27 +77,21 @@ void CertificateCanvas::draw(const SurfaceOp& op) {
         case SurfaceOpKind::EmptyLine:
             moveDownOneLine();
             break;
-        case SurfaceOpKind::CentredText: {
-            const QFontMetricsF metrics(font_, &image_);
-            // The whole text counts, its blanks included.
-            const double x = image_.width() / 2.0 - metrics.horizontalAdvance(op.text) / 2.0;
-            QPainter painter(&image_);
-            painter.setRenderHint(QPainter::TextAntialiasing);
-            painter.setFont(font_);
-            painter.setPen(colour_);
-            painter.drawText(QPointF(x, penY_ + metrics.ascent()), op.text);
-            moveDownOneLine();
+        case SurfaceOpKind::CentredText:
+            drawCentred(op.text, painter);
             break;
-        }
     }
 }
 
-QImage printableCertificate(const SurfaceOps& ops, double dotsPerInch) {
-    CertificateCanvas canvas(
-        QSize(dots(kSurfaceWidthTwips, dotsPerInch), dots(kSurfaceHeightTwips, dotsPerInch)),
-        dotsPerInch);
-    for (const SurfaceOp& op : ops) canvas.draw(op);
-    return canvas.image();
+QSizeF certificateExtent(const SurfaceOps& ops, const QPaintDevice& device) {
+    CertificateCanvas measure(device, QRectF());
+    for (const SurfaceOp& op : ops) measure.draw(op, nullptr);
+    return measure.extent();
+}
+
+void paintCertificate(const SurfaceOps& ops, QPainter& painter, const QRectF& box) {
+    CertificateCanvas canvas(*painter.device(), box);
+    for (const SurfaceOp& op : ops) canvas.draw(op, &painter);
 }
 
 CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
@@ -83,15 +99,17 @@ CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
     pictureForScreenReaders(*this, QStringLiteral("Attestato"));
 }
 
-const QImage& CertificateSurface::image() const {
-    static const QImage kNone;
-    return canvas_ ? canvas_->image() : kNone;
+void CertificateSurface::start(const SurfaceOps& drawing) {
+    // Points become pixels at the screen's resolution, as on the surface itself.
+    image_ = whiteImage(size(), logicalDpiX());
+    const QRectF box(image_.rect());
+    canvas_.emplace(image_, box, shrinkToFit(certificateExtent(drawing, image_), box.size()));
 }
 
 void CertificateSurface::draw(const SurfaceOp& op) {
-    // Points become pixels at the screen's resolution, as on the surface itself.
-    if (!canvas_) canvas_.emplace(size(), logicalDpiX());
-    canvas_->draw(op);
+    if (!canvas_) return;
+    QPainter painter(&image_);
+    canvas_->draw(op, &painter);
     if (op.kind != SurfaceOpKind::CentredText) return;
     lines_.append(op.text);
     // A screen reader reads the certificate as far as it is drawn.
@@ -102,7 +120,7 @@ void CertificateSurface::draw(const SurfaceOp& op) {
 void CertificateSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (canvas_) painter.drawImage(0, 0, canvas_->image());
+    painter.drawImage(0, 0, image_);
 }
 
 }  // namespace sd

@@ -7,34 +7,46 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QWidget>
 
 #include <optional>
 
+class QPaintDevice;
+class QPainter;
+
 namespace sd {
 
-// The certificate's persistent image with its font, colour and pen: carries out the drawing
-// operations in an image of a given size and resolution, the same on screen as for the printer.
-// Points become pixels at that resolution; rows are centred on the image's width.
+// The certificate's font, colour and pen, for drawing its operations with a painter on any paint
+// device, the screen's image as the printer's page: into a box, at one scale for fonts and line
+// heights alike. Points become the device's pixels, the pen moves down by the device's line height
+// of the current font, and every row is centred on the box's width.
 class CertificateCanvas {
   public:
-    CertificateCanvas(QSize pixels, double dotsPerInch);
+    CertificateCanvas(const QPaintDevice& device, const QRectF& box, double scale = 1.0);
 
-    void draw(const SurfaceOp& op);
-    const QImage& image() const { return image_; }
+    // Carries out one operation with `painter`; without one, only follows the pen, to measure.
+    void draw(const SurfaceOp& op, QPainter* painter);
+    // What the operations so far take at scale 1: the widest text, and how far the pen went down.
+    QSizeF extent() const { return {widest_, penY_}; }
 
   private:
     void moveDownOneLine();
+    void drawCentred(const QString& text, QPainter* painter);
 
-    QImage image_;
+    const QPaintDevice& device_;
+    QRectF box_;
+    double scale_;
     QFont font_;
     QColor colour_{Qt::black};
     double penY_ = 0;
+    double widest_ = 0;
 };
 
-// The certificate as it prints: its design size, 5910 x 6765 twips, drawn afresh at
-// `dotsPerInch`, whatever the screen and the window it was shown in.
-QImage printableCertificate(const SurfaceOps& ops, double dotsPerInch);
+// The room the whole drawing takes on `device` at its point sizes, in the device's pixels.
+QSizeF certificateExtent(const SurfaceOps& ops, const QPaintDevice& device);
+// Paints the whole drawing with `painter` into `box`, at its point sizes.
+void paintCertificate(const SurfaceOps& ops, QPainter& painter, const QRectF& box);
 
 // Picture1 of the certificate window: a white surface with a persistent image that the
 // certificate's drawing operations write into, line by line, with a pen that moves down by the
@@ -45,9 +57,12 @@ class CertificateSurface final : public QWidget {
   public:
     explicit CertificateSurface(QWidget* parent);
 
-    // Carries out one operation; the first one makes the image, as large as the surface is now.
+    // Makes the image for `drawing`, as large as the surface is now: the drawing at its point
+    // sizes where its rows fit, shrunk just enough for every row to show where they do not.
+    void start(const SurfaceOps& drawing);
+    // Carries out one operation of that drawing; before start, none.
     void draw(const SurfaceOp& op);
-    const QImage& image() const;
+    const QImage& image() const { return image_; }
     // The texts drawn so far, one a line: what the surface says.
     const QStringList& lines() const { return lines_; }
 
@@ -55,6 +70,7 @@ class CertificateSurface final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QImage image_;
     std::optional<CertificateCanvas> canvas_;
     QStringList lines_;
 };

@@ -90,6 +90,8 @@ void FrmAttestato::showEvent(QShowEvent* event) {
 }
 
 void FrmAttestato::drawNextRow() {
+    // The surface makes room for the whole drawing at the size the window stands at now.
+    if (next_ == 0) picture1_->start(drawing_);
     while (next_ < drawing_.size()) {
         const SurfaceOp& op = drawing_[next_++];
         picture1_->draw(op);

@@ -9,10 +9,8 @@
 #include "ui/print_jobs.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -95,9 +93,35 @@ void fitRunsToPage(std::vector<PlacedText>& texts, const QPaintDevice& device) {
 constexpr int kResolution = 1200;
 // The frame's lines: a point wide, a fine line on paper.
 constexpr int kFramePenTwips = 20;
-// The certificate's picture is drawn for the printer at what school printers print at: its text
-// as sharp as the printer makes it, the picture still small enough to draw in a moment.
-constexpr double kCertificateResolution = 600;
+
+// Twips in the device's pixels, unrounded, for the lines and boxes the page places in twips.
+double dots(const QPaintDevice& device, int twips) {
+    return twips * device.logicalDpiX() / kTwipsPerInch;
+}
+
+QPointF dotsAt(const QPaintDevice& device, int x, int y) {
+    return {dots(device, x), dots(device, y)};
+}
+
+void drawFrameLine(const CertificatePageOp& line, QPainter& painter) {
+    const QPaintDevice& device = *painter.device();
+    painter.setPen(QPen(toQColor(line.colour), dots(device, kFramePenTwips)));
+    painter.drawLine(dotsAt(device, line.x, line.y), dotsAt(device, line.toX, line.toY));
+}
+
+// The design's proportions, grown only as far as the rows need at their point sizes with the
+// printer's metrics, so that none of them falls off the bottom.
+QRectF certificateBox(const SurfaceOps& drawing, const QPaintDevice& device, QPointF corner) {
+    const QSizeF design(dots(device, kSurfaceWidthTwips), dots(device, kSurfaceHeightTwips));
+    return {corner, design * enlargementToHold(certificateExtent(drawing, device), design)};
+}
+
+void paintCertificateBox(const SurfaceOps& drawing, QPointF corner, QPainter& painter) {
+    const QRectF box = certificateBox(drawing, *painter.device(), corner);
+    // Opaque, as the surface on screen: the frame does not show through.
+    painter.fillRect(box, Qt::white);
+    paintCertificate(drawing, painter, box);
+}
 
 }  // namespace
 
@@ -121,27 +145,17 @@ void paintPage(const PageOps& ops, QPainter& painter) {
 void paintCertificatePage(const CertificatePage& page, const SurfaceOps& drawing,
                           QPainter& painter) {
     auto& device = dynamic_cast<QPagedPaintDevice&>(*painter.device());
-    const double dpi = device.logicalDpiX();
-    const QImage image = printableCertificate(drawing, kCertificateResolution);
     // The certificate counts from the page's corner, not from the printable area's.
-    painter.translate(-device.pageLayout().paintRectPixels(qRound(dpi)).topLeft());
-    const auto pixels = [dpi](int twips) { return twips * dpi / kTwipsPerInch; };
+    painter.translate(-device.pageLayout().paintRectPixels(device.logicalDpiX()).topLeft());
     for (const CertificatePageOp& op : page) {
         switch (op.kind) {
             case CertificatePageOpKind::Line:
-                painter.setPen(QPen(toQColor(op.colour), pixels(kFramePenTwips)));
-                painter.drawLine(QPointF(pixels(op.x), pixels(op.y)),
-                                 QPointF(pixels(op.toX), pixels(op.toY)));
+                drawFrameLine(op, painter);
                 break;
-            case CertificatePageOpKind::PaintImage:
-                // Its own physical size, the design size; kept whole, as the toolkit would
-                // otherwise store it as a JPEG and blur the text.
-                painter.setRenderHint(QPainter::LosslessImageRendering);
-                painter.drawImage(QRectF(pixels(op.x), pixels(op.y), pixels(kSurfaceWidthTwips),
-                                         pixels(kSurfaceHeightTwips)),
-                                  image);
+            case CertificatePageOpKind::Certificate:
+                paintCertificateBox(drawing, dotsAt(device, op.x, op.y), painter);
                 break;
-            case CertificatePageOpKind::EmptyLine:  // the image brings its own position
+            case CertificatePageOpKind::EmptyLine:  // the certificate brings its own position
             case CertificatePageOpKind::EndDocument:
                 break;
         }

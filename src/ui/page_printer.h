@@ -32,8 +32,10 @@ void paintPage(const PageOps& ops, QPainter& painter);
 // Any drawing of one page: its painter's origin at the top-left corner of the printable area.
 using PageDrawing = std::function<void(QPainter& painter)>;
 
-// Paints the certificate page: positions in twips from the page's corner, the certificate drawn
-// from `drawing` at the printer's resolution on its design size.
+// Paints the certificate page on a painter whose origin is the top-left corner of the printable
+// area, as writePdf gives it: positions in twips from the page's corner. The frame first,
+// then the certificate's white box over it, the design box grown as little as `drawing` needs to
+// hold every row at its point size, then the rows as text.
 void paintCertificatePage(const CertificatePage& page, const SurfaceOps& drawing,
                           QPainter& painter);
 

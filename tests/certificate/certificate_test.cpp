@@ -102,8 +102,15 @@ TEST(Certificate, NameRewriteCountsCharacters) {
 TEST(Certificate, DateLineHasTheShortDateAndTheTimeWithSeconds) {
     const QDateTime lastSecond(QDate(2023, 12, 31), QTime(23, 59, 59));
     EXPECT_EQ(dateLine(lastSecond, kItalian), "Data  31/12/23          Ora: 23:59:59");
-    EXPECT_EQ(dateLine(kMorning, QLocale(QLocale::English, QLocale::UnitedStates)),
-              "Data  3/5/24          Ora: 9:07:03 AM");
+    // Another Italian system's own formats; any other system's give way to Italy's, digits too.
+    const std::pair<QLocale, const char*> lines[] = {
+        {QLocale(QLocale::Italian, QLocale::Switzerland), "Data  05.03.24          Ora: 09:07:03"},
+        {QLocale::c(), "Data  05/03/24          Ora: 09:07:03"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Data  05/03/24          Ora: 09:07:03"},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "Data  05/03/24          Ora: 09:07:03"},
+    };
+    for (const auto& [locale, line] : lines)
+        EXPECT_EQ(dateLine(kMorning, locale).toStdString(), line);
     const struct {
         const char *shortFormat, *withSeconds;
     } cases[] = {
@@ -115,14 +122,26 @@ TEST(Certificate, DateLineHasTheShortDateAndTheTimeWithSeconds) {
         EXPECT_EQ(timeFormatWithSeconds(c.shortFormat), QString::fromUtf8(c.withSeconds));
 }
 
-TEST(Certificate, PrintingDrawsTheFrameThenTheImageInOneDocument) {
+TEST(Certificate, PaperGrowsToHoldTheRowsAndAShortSurfaceShrinksThem) {
+    // What a 400 x 500 box does for a drawing: nothing while it fits, else the larger factor.
+    const std::pair<QSizeF, double> cases[] = {
+        {{300, 450}, 1.0}, {{400, 500}, 1.0}, {{400, 600}, 1.2},
+        {{600, 500}, 1.5}, {{480, 650}, 1.3},
+    };
+    for (const auto& [needed, factor] : cases) {
+        EXPECT_DOUBLE_EQ(enlargementToHold(needed, {400, 500}), factor);
+        EXPECT_DOUBLE_EQ(shrinkToFit(needed, {400, 500}), 1 / factor);
+    }
+}
+
+TEST(Certificate, PrintingDrawsTheFrameThenTheCertificateInOneDocument) {
     using P = CertificatePageOp;
     const CertificatePage expected{P::line(1500, 500, 5500, 500, kBlack),
                                    P::line(1500, 500, 1500, 6000, kBlack),
                                    P::line(5500, 500, 5500, 6000, kBlack),
                                    P::line(1500, 6000, 5500, 6000, kBlack),
                                    P::emptyLine(),
-                                   P::image(1000, 100),
+                                   P::certificate(1000, 100),
                                    P::endDocument()};
     EXPECT_EQ(certificatePrintPage(), expected);
 }

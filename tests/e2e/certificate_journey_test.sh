@@ -57,12 +57,17 @@ xdotool key 4 4 Return
 certificate=$(wait_window 3 '^Attestato$')
 wait_until 3 "the certificate window has the keyboard" focus_is "$certificate"
 xdotool key 1 Return
+# Its eleven rows as text, in order, blanks squeezed: the name typed, the score, the date and time.
+rows="DIPLOMA DI MERITO;RILASCIATO A;Alice;per la conoscenza del;SISTEMA DECIMALE;"
+rows+="I valori di posizione;I multipli;con la valutazione di;OTTIMO;"
+rows+="con 10 risposte esatte su 10 richieste;Data [0-9/]{8} Ora: [0-9:]{8};"
 certificate_printed() {
   [ -s "$certificate_pdf" ] &&
     [ "$(pdfinfo "$certificate_pdf" | awk '/^Pages:/ {print $2}')" = 1 ] &&
-    [ "$(pdfimages -list "$certificate_pdf" | tail -n +3 | wc -l)" = 1 ]
+    pdftotext -layout -nopgbrk "$certificate_pdf" - | sed -E 's/^ +| +$//g; s/ +/ /g; /^$/d' |
+    tr '\n' ';' | grep -xE "$rows" >/dev/null
 }
-wait_until 15 "the certificate comes out of the queue, one page with its image" certificate_printed
+wait_until 15 "the certificate comes out of the queue, one page of eleven rows" certificate_printed
 
 xdotool key 3 Return
 e2e_wait_exit 10

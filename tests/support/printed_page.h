@@ -22,6 +22,7 @@ struct PrintedLine {
     double x = 0;
     double y = 0;
     double pitch = 0;  // points per character
+    double right = 0;  // of its last word
     QString text;
 };
 
@@ -62,6 +63,7 @@ inline std::vector<PrintedLine> printedLines(const std::string& pdf) {
         PrintedLine line{row.front().x,
                          row.front().y,
                          (row.front().right - row.front().x) / row.front().text.size(),
+                         row.back().right,
                          {}};
         for (const Word& w : row) {
             const auto column = static_cast<qsizetype>(std::lround((w.x - line.x) / line.pitch));
