@@ -32,6 +32,11 @@ PrintJobs::PrintJobs(App& app) : QObject(&app), app_(app) {
     connect(&looks_, &QTimer::timeout, this, &PrintJobs::lookAtJobs);
 }
 
+// Nothing is waited for: a request under way is told to give up, its answer dropped.
+PrintJobs::~PrintJobs() {
+    if (busyShown_) QApplication::restoreOverrideCursor();
+}
+
 void PrintJobs::listPrinters(
     std::function<void(std::optional<std::vector<InstalledPrinter>>)> done) {
     ++listings_;

@@ -56,6 +56,7 @@ class PrintJobs final : public QObject {
     // The application's own, a child of it, made the first time a print needs it.
     static PrintJobs& of(App& app);
     explicit PrintJobs(App& app);
+    ~PrintJobs() override;
 
     // Prints the document titled `title` on the program's current printer, once the print
     // service has listed its queues: asks the queue's page, writes the page (on this thread) and
