@@ -18,6 +18,8 @@ e2e_start_program "$program"
 
 start=$(wait_window 10 "$start_title")
 wait_until 3 "the start window has the keyboard" focus_is "$start"
+# The curtain first: on a busy machine it may still cover the menu.
+wait_until 6 "the curtain has opened" curtain_open "$start"
 wait_until 2 "\"I MULTIPLI\" is highlighted" menu_focus_is "$start" 0
 xdotool keydown Return
 exercise=$(wait_window 5 '^48 DOMANDE')
