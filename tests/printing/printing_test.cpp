@@ -134,12 +134,9 @@ TEST(PrinterChoice, TheListComesOnceWhenTheServiceAnswers) {
     PrinterChoice window(model);
     EXPECT_EQ(window.label1(), kLookingForPrinters);
     window.unanswered();
-    EXPECT_EQ(window.label1(), kPrintServiceSilent);
-    EXPECT_TRUE(window.entries().isEmpty());
     EXPECT_FALSE(window.filled());
     model = PrinterModel({{"Aula", true}});
     window.listed();
-    EXPECT_EQ(window.label1(), kDefaultIs + "Aula");
     model = PrinterModel({{"Aula"}, {"Ufficio", true}});
     window.listed();
     EXPECT_EQ(window.entries(), QStringList{"Aula"});
