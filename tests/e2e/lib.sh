@@ -39,8 +39,9 @@ e2e_fail() {
   exit 1
 }
 
-# Microseconds on the monotonic-enough wall clock, without starting a process.
-e2e_now_us() { echo "${EPOCHREALTIME/./}"; }
+# Microseconds on the monotonic-enough wall clock, without starting a process. Its decimal
+# separator is the locale's: a comma under an Italian one.
+e2e_now_us() { echo "${EPOCHREALTIME/[.,]/}"; }
 
 # wait_until SECONDS WHAT COMMAND...: runs COMMAND every 50 ms until it succeeds. Fails the run
 # with WHAT when SECONDS (may be fractional) pass first, or at once when the program has died.
