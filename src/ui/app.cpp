@@ -79,9 +79,7 @@ void App::registerOwnWindows() {
 }
 
 void App::askPrinters() {
-    if (printerList_ == PrinterList::Asked ||
-        (printerList_ == PrinterList::Listed && !printers_.installed().empty()))
-        return;
+    if (printerList_ == PrinterList::Asked || printersKnown()) return;
     printerList_ = PrinterList::Asked;
     // The model stays one object, which the printer window holds.
     PrintJobs::of(*this).listPrinters([this](std::optional<std::vector<InstalledPrinter>> listed) {

@@ -66,6 +66,10 @@ class App final : public QObject {
     // as the print service has told them: none until it has listed its queues.
     PrinterModel& printers() { return printers_; }
     PrinterList printerList() const { return printerList_; }
+    // The print service has listed some queues: they are not asked for again.
+    bool printersKnown() const {
+        return printerList_ == PrinterList::Listed && !printers_.installed().empty();
+    }
     // Asks the print service for its queues, without waiting for the answer: the first time a
     // window needs them, not at start, and again for as long as it has listed none.
     // printersAnswered() tells when it has answered, or has not within its patience.

@@ -55,7 +55,7 @@ FrmSceltaStampante::FrmSceltaStampante(App& app, QWidget* parent)
     setFixedSize(twipsToPixelsX(*this, kDesignWidth), twipsToPixelsY(*this, kDesignHeight));
 
     connect(&app_, &App::printersAnswered, this, &FrmSceltaStampante::printersAnswered);
-    if (app_.printerList() == PrinterList::Listed && !app_.printers().installed().empty())
+    if (app_.printersKnown())
         fillList();
     else
         app_.askPrinters();

@@ -14,14 +14,6 @@
 #include <memory>
 
 namespace sd {
-namespace {
-
-PrintResult failure(PrintOutcome outcome, const QString& why) {
-    return {outcome, why};
-}
-
-}  // namespace
-
 PrintJobs& PrintJobs::of(App& app) {
     auto* jobs = app.findChild<PrintJobs*>(QString(), Qt::FindDirectChildrenOnly);
     return jobs != nullptr ? *jobs : *new PrintJobs(app);
@@ -51,8 +43,7 @@ void PrintJobs::listPrinters(
 void PrintJobs::print(const QString& title, PdfWriting write) {
     if (!handingOver_.insert(title).second) return;
     showBusy();
-    if (app_.printerList() == PrinterList::Listed && !app_.printers().installed().empty())
-        return handOver(title, write);
+    if (app_.printersKnown()) return handOver(title, write);
     // The queues are asked for first: the current printer is one of them.
     connect(
         &app_, &App::printersAnswered, this,
@@ -63,12 +54,10 @@ void PrintJobs::print(const QString& title, PdfWriting write) {
 
 void PrintJobs::handOver(const QString& title, const PdfWriting& write) {
     if (app_.printerList() != PrinterList::Listed)
-        return handedOver(title, {std::nullopt, failure(PrintOutcome::ServiceUnreachable,
-                                                        QStringLiteral("no list of queues"))});
+        return notHandedOver(title, PrintOutcome::ServiceUnreachable, QStringLiteral("no queues"));
     const QString queue = app_.printers().currentName();
     if (queue.isEmpty())
-        return handedOver(title,
-                          {std::nullopt, failure(PrintOutcome::NoPrinter, QStringLiteral("none"))});
+        return notHandedOver(title, PrintOutcome::NoPrinter, QStringLiteral("none"));
     service_.run<QueuePage>(
         [queue](const Patience& patience) { return queuePageLayout(queue, patience); },
         [this, title, queue, write](const QueuePage& page) { submit(title, queue, page, write); });
@@ -77,17 +66,14 @@ void PrintJobs::handOver(const QString& title, const PdfWriting& write) {
 void PrintJobs::submit(const QString& title, const QString& queue, const QueuePage& page,
                        const PdfWriting& write) {
     if (!page.answered)
-        return handedOver(title, {std::nullopt, failure(PrintOutcome::ServiceUnreachable,
-                                                        QStringLiteral("no page size"))});
+        return notHandedOver(title, PrintOutcome::ServiceUnreachable, QStringLiteral("no page"));
     // The folder goes with the request, once the service has read the page.
     auto folder = std::make_shared<QTemporaryDir>();
     if (!folder->isValid())
-        return handedOver(title,
-                          {std::nullopt, failure(PrintOutcome::Refused, folder->errorString())});
+        return notHandedOver(title, PrintOutcome::Refused, folder->errorString());
     const QString pdf = folder->filePath(QStringLiteral("pagina.pdf"));
     if (!write(pdf, page.layout))
-        return handedOver(title, {std::nullopt, failure(PrintOutcome::Refused,
-                                                        QStringLiteral("page not drawn"))});
+        return notHandedOver(title, PrintOutcome::Refused, QStringLiteral("page not drawn"));
     service_.run<Submission>(
         [queue, pdf, title, folder](const Patience& patience) {
             return submitPdf(queue, pdf, title, patience);
@@ -102,6 +88,10 @@ void PrintJobs::handedOver(const QString& title, const Submission& submitted) {
         follow(*submitted.job);
     else
         tellFailure(submitted.failure);
+}
+
+void PrintJobs::notHandedOver(const QString& title, PrintOutcome outcome, const QString& why) {
+    handedOver(title, {std::nullopt, {outcome, why}});
 }
 
 // The busy cursor, not the wait cursor: every window still takes keys and the mouse meanwhile.

@@ -93,6 +93,7 @@ class PrintJobs final : public QObject {
     void submit(const QString& title, const QString& queue, const QueuePage& page,
                 const PdfWriting& write);
     void handedOver(const QString& title, const Submission& submitted);
+    void notHandedOver(const QString& title, PrintOutcome outcome, const QString& why);
     void lookAtJobs();
     void looked(const std::vector<PrintJob>& looked, const std::vector<JobCheck>& checks);
     // True when the job is over.
