@@ -10,14 +10,9 @@
 #   bash scripts/bench-silent-print.sh [PROGRAM]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ $# -ge 1 ]; then
-  program=$(realpath "$1")
-else
-  bash scripts/install-deps.sh
-  program=$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale
-fi
 # shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
 source tests/e2e/lib.sh
+program=$(e2e_program_or_build "$@")
 
 print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
 message_shown() { windows_named '^Il sistema decimale$' >/dev/null; }

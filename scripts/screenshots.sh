@@ -9,17 +9,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [ $# -ge 1 ]; then
-  program=$(realpath "$1")
-else
-  bash scripts/install-deps.sh
-  program=$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale
-fi
+# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
+source tests/e2e/lib.sh
+program=$(e2e_program_or_build "$@")
 # The pupil of the pictures knows the answers: the bank's, beside the program's tests.
 answers=$(dirname "$program")/../../tests/e2e/bank-answers
 
-# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
-source tests/e2e/lib.sh
 mkdir -p docs
 
 # save NAME [ID]: the screen, or one window, as docs/NAME.png at most 800 pixels wide.

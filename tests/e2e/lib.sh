@@ -75,6 +75,18 @@ e2e_start_xvfb() {
   wait_until 5 "the display $DISPLAY answers" xdpyinfo
 }
 
+# e2e_program_or_build [PROGRAM]: for the scripts under scripts/, run from the project's root:
+# prints the path of PROGRAM, or, given none, installs what is missing, builds the release
+# configuration and prints its program's.
+e2e_program_or_build() {
+  if [ $# -ge 1 ]; then
+    realpath "$1"
+  else
+    bash scripts/install-deps.sh >&2
+    echo "$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale"
+  fi
+}
+
 # e2e_start_program PROGRAM: starts it on the private display, its output kept for e2e_fail.
 e2e_start_program() {
   mkdir -m 700 "$E2E_TMP/runtime"
