@@ -24,4 +24,4 @@ cmake -S tools/key-window -B build/tools/key-window -G Ninja -DCMAKE_BUILD_TYPE=
 cmake --build build/tools/key-window >&2
 
 exec python3 scripts/bench-keys.py --presses "$presses" \
-  "$dir/src/ui/sistema-decimale" build/tools/key-window/key-window
+  "$dir/src/app/sistema-decimale" build/tools/key-window/key-window

@@ -22,4 +22,4 @@ cmake -S tools/bare-window -B build/tools/bare-window -G Ninja -DCMAKE_BUILD_TYP
 cmake --build build/tools/bare-window >&2
 
 exec python3 scripts/bench-startup.py --runs "$runs" \
-  "$dir/src/ui/sistema-decimale" build/tools/bare-window/bare-window
+  "$dir/src/app/sistema-decimale" build/tools/bare-window/bare-window

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 dir=$(bash scripts/build.sh release)
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display to open: run it on a desktop, or under Xvfb with: xvfb-run -a $dir/src/ui/sistema-decimale"
+  echo "No display to open: run it on a desktop, or under Xvfb with: xvfb-run -a $dir/src/app/sistema-decimale"
   exit 1
 fi
-exec "$dir/src/ui/sistema-decimale"
+exec "$dir/src/app/sistema-decimale"

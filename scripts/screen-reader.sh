@@ -18,7 +18,7 @@ if [ -z "${SD_SESSION_BUS:-}" ]; then
   fi
   SD_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
-program=${1:-$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale}
+program=${1:-$PWD/$(bash scripts/build.sh release)/src/app/sistema-decimale}
 # shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
 source tests/e2e/lib.sh
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "state/colours.h"
+#include "state/faces.h"
 
 #include <QSizeF>
 #include <QString>
@@ -71,7 +72,7 @@ inline constexpr int kTopMarginLines = 5;  // empty lines in the initial font ab
 inline constexpr int kCertificateRows = 11;
 inline constexpr Rgb kCertificateRed{255, 0, 0};
 inline constexpr Rgb kCertificateBlack{0, 0, 0};
-inline const QString kCertificateFace = QStringLiteral("Arial");
+inline const QString& kCertificateFace = kArial;
 
 // The first character in upper case, every other in lower case: "MARIO ROSSI" -> "Mario rossi".
 // Characters, not bytes or UTF-16 units, so an accented or astral first letter is raised whole.

@@ -28,7 +28,7 @@ inline constexpr int kItemFineSessione = 2;
 inline constexpr Rgb kCertificateFocusColour{255, 192, 128};
 inline constexpr Rgb kCertificateItemColour{255, 224, 192};
 
-// The start window's keys: "1"/pad 1, "2"/pad 2, "3"/pad 3 to items 0, 1, 2; Enter runs.
+// The certificate window's keys: "1"/pad 1, "2"/pad 2, "3"/pad 3 to items 0, 1, 2; Enter runs.
 inline const OptionMenu::KeyMap kCertificateKeys{
     {vk::kDigit0 + 1, kItemStampaAttestato}, {vk::kPad0 + 1, kItemStampaAttestato},
     {vk::kDigit0 + 2, kItemTorna},           {vk::kPad0 + 2, kItemTorna},

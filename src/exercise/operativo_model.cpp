@@ -100,14 +100,14 @@ void OperativoModel::load() {
     Batch batch(*this);
     view_.label1 = QStringLiteral("IL SISTEMA DECIMALE");
     DisattivaRiquadri();
-    enableFrame(Riquadro::Tastierino);
+    enableFrame(Riquadro::Keypad);
     TastiSi();
     RiavviaEsercizio();
     setCaptionsForKind(state_.exerciseKind);
 }
 
 Focus OperativoModel::focus() const {
-    if (keypad_.focus() >= 0 && view_.enabledFrame == Riquadro::Tastierino)
+    if (keypad_.focus() >= 0 && view_.enabledFrame == Riquadro::Keypad)
         return {FocusArea::Keypad, keypad_.focus()};
     if (avviso_.focus() >= 0 && view_.enabledFrame == Riquadro::Avviso)
         return {FocusArea::Avviso, avviso_.focus()};
@@ -144,7 +144,7 @@ bool OperativoModel::setFocus(Focus target) {
     bool canTake = false;
     switch (target.area) {
         case FocusArea::Keypad:
-            canTake = view_.enabledFrame == Riquadro::Tastierino && keypad_.isEnabled(target.index);
+            canTake = view_.enabledFrame == Riquadro::Keypad && keypad_.isEnabled(target.index);
             break;
         case FocusArea::Avviso:
             canTake = view_.enabledFrame == Riquadro::Avviso && avviso_.isEnabled(target.index);
@@ -191,7 +191,7 @@ void OperativoModel::AzzeraEsercizio() {
     view_.operazione.clear();
     view_.risErrate.clear();
     view_.risEsatte.clear();
-    for (size_t slot = 1; slot <= 4; ++slot) state_.exerciseTimes[slot].clear();
+    state_.clearExerciseTimes(DrillState::kTimesClearedAtRestart);
     ProssimaDomanda();
 }
 
@@ -208,7 +208,7 @@ void OperativoModel::ProssimaDomanda() {
     }
     ++state_.questionsAsked;
     DisattivaRiquadri();
-    enableFrame(Riquadro::Tastierino);
+    enableFrame(Riquadro::Keypad);
     view_.esito.clear();
     NascondiCroce();
     setRisultato(QStringLiteral("?"));
@@ -240,7 +240,7 @@ void OperativoModel::colourQuestion() {
 void OperativoModel::ControlloFineDomande() {
     Batch batch(*this);
     DisattivaRiquadri();
-    enableFrame(state_.drawCount >= kDrawsPerCycle ? Riquadro::Finito : Riquadro::Tastierino);
+    enableFrame(state_.drawCount >= kDrawsPerCycle ? Riquadro::Finito : Riquadro::Keypad);
 }
 
 void OperativoModel::ControlloFineEsercizio() {
@@ -282,7 +282,7 @@ void OperativoModel::AzioneTasto(int index) {
     } else if (index == kKeyVerifica) {
         VerificaRisposta();
         // With the exhausted or the warning frame in front the focus stays where judging left it.
-        if (view_.enabledFrame == Riquadro::Tastierino) setFocus({FocusArea::Keypad, kKeyAvanti});
+        if (view_.enabledFrame == Riquadro::Keypad) setFocus({FocusArea::Keypad, kKeyAvanti});
     } else if (index == kKeyAvanti) {
         ProssimaDomanda();
     } else if (index == kKeyEsco) {
@@ -336,7 +336,7 @@ void OperativoModel::AzioneAvviso(int index) {
 void OperativoModel::Reinizia() {
     Batch batch(*this);
     DisattivaRiquadri();
-    enableFrame(Riquadro::Tastierino);
+    enableFrame(Riquadro::Keypad);
     RiavviaEsercizio();
 }
 
@@ -374,7 +374,7 @@ void OperativoModel::NascondiCroce() {
 
 void OperativoModel::keypadKeyDown(int index, int keyCode) {
     Batch batch(*this);
-    if (view_.enabledFrame != Riquadro::Tastierino || !keypad_.isEnabled(index)) return;
+    if (view_.enabledFrame != Riquadro::Keypad || !keypad_.isEnabled(index)) return;
     view_.esito.clear();
     if (keypad_.keyHeld()) return;
     if (vk::isDigitKey(keyCode)) {
@@ -398,8 +398,7 @@ void OperativoModel::keypadKeyDown(int index, int keyCode) {
 
 void OperativoModel::keypadKeyChar(int index, char16_t character) {
     Batch batch(*this);
-    if (view_.enabledFrame != Riquadro::Tastierino || keypad_.spaceHeld() || character != u' ')
-        return;
+    if (view_.enabledFrame != Riquadro::Keypad || keypad_.spaceHeld() || character != u' ') return;
     const int next = keypad_.nextItem(index);
     if (next >= 0) setFocus({FocusArea::Keypad, next});
     keypad_.setSpaceHeld();
@@ -411,7 +410,7 @@ void OperativoModel::keypadKeyUp(int /*index*/) {
 
 void OperativoModel::keypadMousePress(int index) {
     Batch batch(*this);
-    if (view_.enabledFrame != Riquadro::Tastierino || !keypad_.isEnabled(index)) return;
+    if (view_.enabledFrame != Riquadro::Keypad || !keypad_.isEnabled(index)) return;
     AzioneTasto(index);
 }
 
@@ -481,9 +480,8 @@ QString spokenContext(const ExerciseView& view) {
     QString said = view.esito.isEmpty() ? view.question : view.esito;
     if (!view.esito.isEmpty() && !view.correzione.trimmed().isEmpty())
         said += QStringLiteral(". La risposta giusta è ") + view.correzione.trimmed();
-    if (view.frontFrame == Riquadro::Finito) said += QStringLiteral(". DOMANDE ESAURITE");
-    if (view.frontFrame == Riquadro::Avviso)
-        said += QStringLiteral(". Se ricominci gli esercizi andranno persi");
+    if (view.frontFrame == Riquadro::Finito) said += QStringLiteral(". ") + kExhaustedText;
+    if (view.frontFrame == Riquadro::Avviso) said += QStringLiteral(". ") + kRestartWarningText;
     return said;
 }
 

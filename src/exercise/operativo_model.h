@@ -18,7 +18,7 @@ class Clock;
 class RandomSource;
 
 // The three frames at the bottom right of the exercise window.
-enum class Riquadro { None, Tastierino, Finito, Avviso };
+enum class Riquadro { None, Keypad, Finito, Avviso };
 
 // The four states of the exercise window, as the frames and the keys show them.
 enum class WindowState { Answering, Answered, Exhausted, Warning };
@@ -45,6 +45,11 @@ inline constexpr int kKeyEsco = 9;
 inline constexpr int kAnswerKeyCount = 7;  // keys 0 to 6
 inline constexpr int kAvvisoCount = 3;     // "Visualizza", "Ricomincia", "Esci"
 
+// What the exhausted frame and the warning frame say, on screen and to a screen reader.
+inline const QString kExhaustedText = QStringLiteral("DOMANDE ESAURITE");
+inline const QString kRestartWarningText =
+    QStringLiteral("Se ricominci gli esercizi andranno persi");
+
 // Everything the exercise window shows.
 struct ExerciseView {
     QString caption;  // the window's title bar
@@ -61,13 +66,13 @@ struct ExerciseView {
     QString correzione;  // lblCorrezione2: empty or the expected answer as stored
     QString esito;       // LblEsito: empty, "Esatto" or "Errato"
     bool crossVisible = false;
-    QString operazione;                          // LblOperazione: questions asked
-    QString risEsatte;                           // lblRisEsatte
-    QString risErrate;                           // lblRisErrate
-    QString tempoOperazione;                     // LblTempoOperazione
-    QString tempoEsercizio;                      // LblTempoEsercizio
-    Riquadro enabledFrame = Riquadro::None;      // at most one frame takes input...
-    Riquadro frontFrame = Riquadro::Tastierino;  // ...and it is the one in front
+    QString operazione;                      // LblOperazione: questions asked
+    QString risEsatte;                       // lblRisEsatte
+    QString risErrate;                       // lblRisErrate
+    QString tempoOperazione;                 // LblTempoOperazione
+    QString tempoEsercizio;                  // LblTempoEsercizio
+    Riquadro enabledFrame = Riquadro::None;  // at most one frame takes input...
+    Riquadro frontFrame = Riquadro::Keypad;  // ...and it is the one in front
 };
 
 // What a screen reader says after the name of the key that takes the focus, so that a pupil who

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "state/faces.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -58,8 +60,6 @@ struct PageOp {
 
 using PageOps = std::vector<PageOp>;
 
-inline const QString kCourierNew = QStringLiteral("Courier New");
-inline const QString kCourier = QStringLiteral("Courier");
 inline const QString kNoCourierMessage =
     QStringLiteral("Devi installare il font Courier o il font Courier New");
 inline const QString kTooFewQuestionsMessage = QStringLiteral("Esegui almeno 10 operazioni. ");

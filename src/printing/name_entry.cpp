@@ -4,6 +4,7 @@
 #include "printing/name_entry.h"
 
 #include "state/drill_state.h"
+#include "state/faces.h"
 
 #include <array>
 
@@ -24,7 +25,7 @@ int rowTop(int row) {
 }
 
 KeyFont arial24() {
-    return {QStringLiteral("Arial"), 24.0, false};
+    return {kArial, 24.0, false};
 }
 
 // Punctuation gets a larger size than the letters so that its small glyph is seen.
@@ -38,7 +39,7 @@ NameKey characterKey(QChar caption, int row, int slot) {
             rowTop(row),
             kKeySide,
             kKeySide,
-            {QStringLiteral("MS Sans Serif"), punctuation ? 24.0 : 13.5, false}};
+            {kMsSansSerif, punctuation ? 24.0 : 13.5, false}};
 }
 
 // Rows give their captions slot by slot from slot 1; row 1 follows the Italian alphabet, and row 2

@@ -17,8 +17,8 @@ struct InstalledPrinter {
 };
 
 // The installed printers in the system's order and the program's current printer, which every
-// printout uses. The ui layer fills it from the system's printer collection; the index of the
-// current printer tells which printer that is, even between two of the same name.
+// printout uses, as the print service listed them (Printers); the index of the current printer
+// tells which printer that is, even between two of the same name.
 class PrinterModel {
   public:
     // The current printer starts as the system's default, else the first printer, else none.

@@ -7,6 +7,11 @@
 
 namespace sd {
 
+void DrillState::clearExerciseTimes(int last) {
+    for (int slot = 1; slot <= last && slot < static_cast<int>(exerciseTimes.size()); ++slot)
+        exerciseTimes[static_cast<size_t>(slot)].clear();
+}
+
 void DrillState::clearUsedMarks() {
     for (QString& mark : usedMarks) mark.clear();
     drawCount = 0;

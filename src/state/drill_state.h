@@ -49,6 +49,11 @@ struct DrillState {
     int exerciseSeconds = 0;
     int16_t exerciseNumber = 0;
     std::array<QString, 6> exerciseTimes;  // slot k: total seconds of exercise k; slot 0 unused
+    // A new exercise empties slots 1 to 4; leaving the print window empties slots 1 to 3.
+    static constexpr int kTimesClearedAtRestart = 4;
+    static constexpr int kTimesClearedOnLeavingPrint = 3;
+    // Empties exercise-time slots 1 to `last`.
+    void clearExerciseTimes(int last);
 
     // Exercise record: line k (1 to 10) describes the k-th question of the exercise.
     static constexpr int kRecordLines = 46;

@@ -83,7 +83,7 @@ e2e_program_or_build() {
     realpath "$1"
   else
     bash scripts/install-deps.sh >&2
-    echo "$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale"
+    echo "$PWD/$(bash scripts/build.sh release)/src/app/sistema-decimale"
   fi
 }
 

@@ -37,8 +37,8 @@ TEST_F(OperativoTest, LoadShowsTheFirstMultiplesQuestion) {
     EXPECT_EQ(state.questionsAsked, 1);
     EXPECT_EQ(state.exerciseNumber, 1);
     EXPECT_FLOAT_EQ(state.answerStartTime, 500.0F);
-    EXPECT_EQ(view().enabledFrame, Riquadro::Tastierino);
-    EXPECT_EQ(view().frontFrame, Riquadro::Tastierino);
+    EXPECT_EQ(view().enabledFrame, Riquadro::Keypad);
+    EXPECT_EQ(view().frontFrame, Riquadro::Keypad);
     EXPECT_EQ(model->windowState(), WindowState::Answering);
     EXPECT_EQ(focus(), keyFocus(0));
     for (int key = 0; key < kKeyCount; ++key)

@@ -3,16 +3,16 @@
 
 #include "stress/driver.h"
 
+#include "app/app.h"
 #include "state/clock.h"
 #include "state/drill_state.h"
-#include "ui/app.h"
-#include "ui/frm_attestato.h"
-#include "ui/frm_autore.h"
-#include "ui/frm_inizio.h"
-#include "ui/frm_nome.h"
-#include "ui/frm_operativo.h"
-#include "ui/frm_scelta_stampante.h"
-#include "ui/frm_stampa_esercizio.h"
+#include "ui/windows/frm_attestato.h"
+#include "ui/windows/frm_autore.h"
+#include "ui/windows/frm_inizio.h"
+#include "ui/windows/frm_nome.h"
+#include "ui/windows/frm_operativo.h"
+#include "ui/windows/frm_scelta_stampante.h"
+#include "ui/windows/frm_stampa_esercizio.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -458,7 +458,7 @@ std::optional<Violation> Driver::windowsProblem(uint64_t index) const {
     if (exercise == nullptr) return std::nullopt;
     int enabled = 0;
     Riquadro taking = Riquadro::None;
-    for (const Riquadro frame : {Riquadro::Tastierino, Riquadro::Finito, Riquadro::Avviso})
+    for (const Riquadro frame : {Riquadro::Keypad, Riquadro::Finito, Riquadro::Avviso})
         if (exercise->frame(frame).isEnabled()) {
             ++enabled;
             taking = frame;

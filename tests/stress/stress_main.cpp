@@ -10,8 +10,9 @@
 // in a child process and, when an invariant breaks or the program crashes, looks for the shortest
 // tail of events that still does it and prints it. Printing goes to a private print service.
 
+#include "platform/fonts.h"
+#include "platform/style.h"
 #include "stress/driver.h"
-#include "ui/platform.h"
 
 #include <QApplication>
 #include <QSet>

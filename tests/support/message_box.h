@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "ui/print_jobs.h"
+#include "app/app.h"
+#include "app/print_jobs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,7 +54,7 @@ inline Message nextMessage(const std::function<bool()>& enough, int timeoutMs = 
 
 // The message the pupil gets until every print job is over and told (empty: none).
 inline QString printMessage(App& app) {
-    return nextMessage([&] { return PrintJobs::of(app).idle(); }).text;
+    return nextMessage([&] { return app.printJobs().idle(); }).text;
 }
 
 }  // namespace sd::test

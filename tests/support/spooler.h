@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 namespace sd::test {
@@ -59,6 +60,20 @@ class PrivateSpooler {
         ASSERT_EQ(std::system(line.c_str()), 0) << line;
     }
     std::string output(const std::string& queue) const { return dir_ + "/out/" + queue + ".pdf"; }
+
+    // A test suite's service: started with `queues` (addQueue's), `defaultQueue` the default one;
+    // clean() at the suite's end.
+    void startWith(std::initializer_list<const char*> queues, const std::string& defaultQueue) {
+        start();
+        if (::testing::Test::HasFatalFailure()) return;
+        for (const char* queue : queues) addQueue(queue);
+        command("default", defaultQueue);
+    }
+    // What the queues printed so far goes, before a test of its own.
+    void forget(std::initializer_list<const char*> queues) const {
+        for (const char* queue : queues) std::remove(output(queue).c_str());
+    }
+    void clean() { command("clean"); }
     const std::string& dir() const { return dir_; }
 
   private:

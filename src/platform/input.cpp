@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/input.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTimer>
+#include <QWidget>
+
+#include <utility>
+
+// The XKB header names a field "explicit", a word of C++.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+namespace sd {
+namespace {
+
+// The key a key event stands for: the keyboard's own code where the platform gives one.
+quint32 keyOf(const QKeyEvent& event) {
+    return event.nativeScanCode() != 0 ? event.nativeScanCode()
+                                       : 0x80000000u | static_cast<quint32>(event.key());
+}
+
+bool isMouseButtonEvent(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+           type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
+}
+
+}  // namespace
+
+bool HeldKeys::press(quint32 key, bool autoRepeat, quint64 timeMs) {
+    const auto held = down_.find(key);
+    const bool repeat =
+        autoRepeat || (!platformMarksRepeats_ && held != down_.end() && timeMs >= held->second &&
+                       timeMs - held->second <= kLongestRepeatGapMs);
+    down_[key] = timeMs;
+    return !repeat;
+}
+
+bool HeldKeys::release(quint32 key, bool autoRepeat) {
+    if (autoRepeat) return false;
+    down_.erase(key);
+    return true;
+}
+
+bool PressGuard::secondOfDoubleClick(const Press& first, quint64 timeMs, QPoint at) const {
+    return timeMs >= first.timeMs && timeMs - first.timeMs < quint64(intervalMs_) &&
+           (at - first.at).manhattanLength() <= distance_;
+}
+
+bool PressGuard::acceptPress(const void* window, quint64 timeMs, QPoint at, qint64 nowMs) {
+    const auto raised = raisedBy_.find(window);
+    const bool refused =
+        raised != raisedBy_.end() && secondOfDoubleClick(raised->second, timeMs, at);
+    raisedBy_.clear();  // a press decides for every window brought up before it
+    if (refused) return false;
+    last_ = Press{window, timeMs, at, nowMs};
+    return true;
+}
+
+void PressGuard::cameToFront(const void* window, qint64 nowMs) {
+    if (!last_ || last_->window == window || nowMs - last_->nowMs >= intervalMs_) return;
+    raisedBy_[window] = *last_;
+}
+
+namespace {
+
+// Every key release on the X connection, before the toolkit drops those meant for a window that a
+// modal window blocks.
+class X11Releases final : public QAbstractNativeEventFilter {
+  public:
+    explicit X11Releases(HeldKeys& keys) : keys_(keys) {}
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
+        if (type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE)
+            keys_.release(reinterpret_cast<const xcb_key_release_event_t*>(event)->detail, false);
+        return false;
+    }
+
+  private:
+    HeldKeys& keys_;
+};
+
+}  // namespace
+
+PlatformInput::PlatformInput(QObject* parent)
+    : QObject(parent),
+      keys_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
+      presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
+               QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
+    clock_.start();
+    qApp->installEventFilter(this);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        x11Releases_ = std::make_unique<X11Releases>(keys_);
+        qApp->installNativeEventFilter(x11Releases_.get());
+    }
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
+}
+
+PlatformInput::~PlatformInput() {
+    qApp->removeEventFilter(this);
+    if (x11Releases_) qApp->removeNativeEventFilter(x11Releases_.get());
+}
+
+void PlatformInput::cameToFront(const QWidget& window) {
+    if (window.windowHandle() != nullptr)
+        presses_.cameToFront(window.windowHandle(), clock_.elapsed());
+}
+
+bool PlatformInput::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // Input comes from the platform to a window first, once, and from there to its widgets.
+    if (watched->isWindowType()) {
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease)
+            return swallowKey(static_cast<QWindow*>(watched),
+                              static_cast<const QKeyEvent&>(*event));
+        if (isMouseButtonEvent(type)) return swallowMouse(static_cast<QWindow*>(watched), *event);
+    } else if ((type == QEvent::Show || type == QEvent::WindowActivate) &&
+               watched->isWidgetType()) {
+        if (const auto* widget = static_cast<const QWidget*>(watched); widget->isWindow())
+            cameToFront(*widget);
+    } else if ((type == QEvent::Hide || type == QEvent::WindowBlocked) && watched->isWidgetType()) {
+        // A window blocked by a modal one gets no key events from the toolkit: their releases too
+        // would be lost.
+        if (const auto* widget = static_cast<const QWidget*>(watched); widget->isWindow())
+            windowGone(widget->windowHandle());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PlatformInput::windowGone(const QWindow* window) {
+    if (window == nullptr) return;
+    std::erase_if(downIn_, [&](const auto& down) {
+        if (down.second.window != window) return false;
+        orphans_.insert_or_assign(down.first, down.second);
+        return true;
+    });
+    // The window in front may already have the keyboard.
+    if (!orphans_.empty())
+        QTimer::singleShot(0, this, [this] { releaseOrphansIn(QGuiApplication::focusWindow()); });
+}
+
+void PlatformInput::releaseOrphansIn(QWindow* window) {
+    if (window == nullptr || !window->isVisible() || orphans_.empty()) return;
+    const std::map<quint32, DownKey> orphans = std::exchange(orphans_, {});
+    for (const auto& [key, down] : orphans) {
+        QKeyEvent release(QEvent::KeyRelease, down.key, down.modifiers, down.scanCode,
+                          down.virtualKey, down.nativeModifiers, down.text);
+        QCoreApplication::sendEvent(window, &release);
+        letGoFor_.insert(key);
+    }
+}
+
+bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
+    const quint32 key = keyOf(event);
+    if (event.type() == QEvent::KeyRelease) {
+        // One the program sends for a lost release is for the window alone: the key may still be
+        // down, and its repeats are still repeats.
+        if (!event.spontaneous()) return false;
+        if (event.isAutoRepeat()) return true;
+        downIn_.erase(key);
+        orphans_.erase(key);
+        keys_.release(key, false);
+        return letGoFor_.erase(key) > 0;  // the window had its release already
+    }
+    if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;
+    letGoFor_.erase(key);
+    downIn_[key] = DownKey{window,
+                           event.key(),
+                           event.modifiers(),
+                           event.nativeScanCode(),
+                           event.nativeVirtualKey(),
+                           event.nativeModifiers(),
+                           event.text()};
+    presses_.keyPressed();
+    return false;
+}
+
+bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    if (event.type() == QEvent::MouseButtonPress) {
+        if (presses_.acceptPress(window, mouse.timestamp(), mouse.globalPosition().toPoint(),
+                                 clock_.elapsed())) {
+            refused_.clear();
+            return false;
+        }
+        refused_ = window;
+        return true;
+    }
+    if (refused_ != window) return false;
+    // The refused click goes whole: its double click, moves and release, up to the last button.
+    if (event.type() == QEvent::MouseButtonRelease && mouse.buttons() == Qt::NoButton)
+        refused_.clear();
+    return true;
+}
+
+void useDetectableAutoRepeat() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_xkb_per_client_flags_cookie_t cookie = xcb_xkb_per_client_flags(
+        connection, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+        XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0);
+    // The answer says only which flags are now set: not worth a round trip at start.
+    xcb_discard_reply(connection, cookie.sequence);
+    xcb_flush(connection);
+}
+
+}  // namespace sd

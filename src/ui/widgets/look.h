@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Il sistema decimale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/drawing/colour.h"
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace sd {
+
+// The design's colours, one name for each value.
+inline constexpr QColor kBlue{0, 0, 255};
+inline constexpr QColor kDeepBlue{0, 0, 192};
+inline constexpr QColor kNavy{0, 0, 128};
+inline constexpr QColor kRed{255, 0, 0};
+inline constexpr QColor kDarkRed{192, 0, 0};
+inline constexpr QColor kMaroon{128, 0, 0};
+inline constexpr QColor kCyan{128, 255, 255};
+inline constexpr QColor kPaleCyan{192, 255, 255};
+inline constexpr QColor kPink{255, 192, 255};
+inline constexpr QColor kLavender{192, 192, 255};
+inline constexpr QColor kPeach{255, 224, 192};
+inline constexpr QColor kYellow{255, 255, 128};
+inline constexpr QColor kPaleYellow{255, 255, 192};
+
+// A colour the Drill state keeps as decimal text.
+QColor colourOfText(const QString& text);
+
+// Sets the colour a widget fills its ground with, and makes it fill it.
+void setGround(QWidget& widget, const QColor& colour);
+void setTextColour(QWidget& widget, const QColor& colour);
+
+// A label that shows its text as plain text, never as rich text.
+QLabel* plainLabel(QWidget* parent, const QString& text = {});
+
+}  // namespace sd
