@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/app.h"
-#include "platform/fonts.h"
-#include "platform/style.h"
 #include "state/colours.h"
 #include "support/fakes.h"
 #include "ui/widgets/cross_overlay.h"
@@ -178,13 +176,3 @@ INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow,
 
 }  // namespace
 }  // namespace sd
-
-// The screen comes from the ctest entry's environment, so no default is forced here.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setStyle(sd::programStyle());
-    sd::installFontSubstitutes();
-    return RUN_ALL_TESTS();
-}
