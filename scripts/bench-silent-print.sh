@@ -66,7 +66,6 @@ open_multiples_by_keyboard
 ten_wrong_answers_then_print_window
 measure "silent server"
 kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null || true
-rm -rf "$E2E_TMP/runtime"
 
 CUPS_SERVER=$spool_server e2e_start_program "$program"
 open_multiples_by_keyboard

@@ -17,6 +17,7 @@ E2E_SCREEN_HEIGHT=1024
 E2E_PID=""
 E2E_XVFB_PID=""
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e.XXXXXX")
+mkdir -m 700 "$E2E_TMP/runtime" # the programs' XDG_RUNTIME_DIR
 
 e2e_log() { echo "[$(date +%T.%3N)] $*" >&2; }
 
@@ -87,13 +88,20 @@ e2e_program_or_build() {
   fi
 }
 
-# e2e_start_program PROGRAM: starts it on the private display, its output kept for e2e_fail.
-e2e_start_program() {
-  mkdir -m 700 "$E2E_TMP/runtime"
+# e2e_exec COMMAND...: replaces this shell (so call it in a subshell, or in the background) with
+# COMMAND run as the program is run: on the private X display through xcb, or natively on the
+# Wayland display E2E_WAYLAND names, when set, with no X display at all.
+e2e_exec() {
+  local platform=(-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+  [ -z "${E2E_WAYLAND:-}" ] || platform=(-u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY="$E2E_WAYLAND")
   # In a sanitizer build, what the X keyboard library does under AddressSanitizer is its own.
-  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
-    "$1" >"$E2E_TMP/program.log" 2>&1 &
+  exec env "${platform[@]}" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" "$@"
+}
+
+# e2e_start_program PROGRAM: starts it (e2e_exec), its output kept for e2e_fail.
+e2e_start_program() {
+  e2e_exec "$1" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PID=$!
 }
 
