@@ -76,6 +76,18 @@ e2e_start_xvfb() {
   wait_until 5 "the display $DISPLAY answers" xdpyinfo
 }
 
+# e2e_session_bus SCRIPT [ARG...]: unless it runs in one already, runs SCRIPT again, with its
+# arguments, on a private D-Bus session bus in place of this shell; skips (77) where D-Bus, the
+# AT-SPI bus or python3-pyatspi, which a screen reader needs, is missing.
+e2e_session_bus() {
+  [ -z "${SD_SESSION_BUS:-}" ] || return 0
+  command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: dbus, at-spi2-core or python3-pyatspi is missing"; exit 77; }
+  rm -rf "$E2E_TMP" # an exec runs no trap
+  SD_SESSION_BUS=1 exec dbus-run-session -- bash "$@"
+}
+
 # e2e_program_or_build [PROGRAM]: for the scripts under scripts/, run from the project's root:
 # prints the path of PROGRAM, or, given none, installs what is missing, builds the release
 # configuration and prints its program's.
