@@ -196,11 +196,17 @@ colour_box() {
 distinct_colours() { convert "$1" -alpha off -format "%k\n" info:; }
 
 # Places of controls are given as the program's design gives them: in twips (1/1440 inch) on a
-# design client area of 11880 x 8130. The proportional layout keeps each control at the same
-# fraction of the real client area, which lies under the menu bar.
+# design client area of 11880 x 8130 (the start and exercise windows'). The proportional layout
+# keeps each control at the same fraction of the real client area, which lies under the menu bar.
 E2E_DESIGN_WIDTH=11880
 E2E_DESIGN_HEIGHT=8130
 E2E_MENU_BAR=20 # pixels, near enough: every sample below is taken well inside its control
+# on_print, on_name, on_certificate, on_printer COMMAND...: runs COMMAND on that window's design
+# client area; the print window's alone lies under a menu bar.
+on_print() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 "$@"; }
+on_name() { E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 "$@"; }
+on_certificate() { E2E_DESIGN_WIDTH=11940 E2E_DESIGN_HEIGHT=8820 E2E_MENU_BAR=0 "$@"; }
+on_printer() { E2E_DESIGN_WIDTH=6060 E2E_DESIGN_HEIGHT=5460 E2E_MENU_BAR=0 "$@"; }
 
 # crop_geometry PICTURE LEFT TOP WIDTH HEIGHT: the ImageMagick geometry of that design box.
 crop_geometry() {
@@ -287,6 +293,11 @@ verdict_box="6500 4320 5170 1440"
 asked_box="270 6840 1080 780"
 right_box="1390 6840 1080 780"
 wrong_box="2510 6840 1080 780"
+# Print window (on_print): "ESCI", "SCRIVI IL NOME", "STAMPA ESERCIZIO", "ATTESTATO". Name window
+# (on_name): "AVANTI". Printer window (on_printer): "C h i u d i".
+print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
+next_box="4980 7620 4515 804"
+close_box="1128 4188 3168 648"
 
 # The start window's title has no text of its own: on X the toolkit stands the program's name in
 # for an empty title.
