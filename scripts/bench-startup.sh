@@ -15,11 +15,11 @@ if ! [[ $runs =~ ^[0-9]+$ ]] || [ "$runs" -lt 7 ]; then
   exit 2
 fi
 
-bash scripts/install-deps.sh
-dir=$(bash scripts/build.sh release)
+# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
+source tests/e2e/lib.sh
+program=$(e2e_program_or_build)
 # The yardstick is a project of its own, built with the same compiler and build type.
 cmake -S tools/bare-window -B build/tools/bare-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/bare-window >&2
 
-exec python3 scripts/bench-startup.py --runs "$runs" \
-  "$dir/src/ui/sistema-decimale" build/tools/bare-window/bare-window
+python3 scripts/bench-startup.py --runs "$runs" "$program" build/tools/bare-window/bare-window

@@ -18,7 +18,7 @@ if ! command -v orca >/dev/null; then
   $SUDO apt-get install -y -qq --no-install-recommends orca >/dev/null
 fi
 e2e_session_bus "$0" "$@"
-program=${1:-$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale}
+program=$(e2e_program_or_build "$@")
 
 e2e_start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

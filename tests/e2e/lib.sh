@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # shellcheck shell=bash
-# Shared by the end-to-end tests and scripts/screenshots.sh (sourced, not run): a private Xvfb,
-# the program under it, polling with deadlines, screenshots and pixel counts.
+# Shared by the end-to-end tests and the scripts that drive the program (sourced, not run): a
+# private Xvfb, the program under it, polling with deadlines, screenshots and pixel counts.
 # shellcheck disable=SC2034 # its variables are read by the scripts that source it
 #
 # Facts of the setting that shape these helpers: Xvfb has no window manager, so nothing maximises,
@@ -96,7 +96,7 @@ e2e_program_or_build() {
     realpath "$1"
   else
     bash scripts/install-deps.sh >&2
-    echo "$PWD/$(bash scripts/build.sh release)/src/ui/sistema-decimale"
+    echo "$PWD/$(bash scripts/build.sh release)/src/app/sistema-decimale"
   fi
 }
 
