@@ -24,4 +24,4 @@ program=$(e2e_program_or_build)
 cmake -S tools/key-window -B build/tools/key-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/key-window >&2
 
-python3 scripts/bench-keys.py --presses "$presses" "$program" build/tools/key-window/key-window
+/usr/bin/python3 scripts/bench-keys.py --presses "$presses" "$program" build/tools/key-window/key-window

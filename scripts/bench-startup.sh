@@ -22,4 +22,4 @@ program=$(e2e_program_or_build)
 cmake -S tools/bare-window -B build/tools/bare-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/bare-window >&2
 
-python3 scripts/bench-startup.py --runs "$runs" "$program" build/tools/bare-window/bare-window
+/usr/bin/python3 scripts/bench-startup.py --runs "$runs" "$program" build/tools/bare-window/bare-window
