@@ -24,4 +24,8 @@ program=$(e2e_program_or_build)
 cmake -S tools/key-window -B build/tools/key-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/key-window >&2
 
-/usr/bin/python3 scripts/bench-keys.py --presses "$presses" "$program" build/tools/key-window/key-window
+# The programs run as in the end-to-end tests, on their private Xvfb, which the measuring script
+# finds in DISPLAY. It uses Debian's python3-xlib: the system's Python.
+e2e_start_xvfb
+(e2e_exec /usr/bin/python3 scripts/bench-keys.py --presses "$presses" \
+  "$program" build/tools/key-window/key-window)

@@ -3,6 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and memory of two programs under one private Xvfb, measured from outside.
 
+Run by bench-startup.sh, which starts the Xvfb (tests/e2e/lib.sh) and passes it on in DISPLAY,
+with the environment the programs are started in.
 Time: from just before the process is started to the first look at the screen that finds pixels
 other than the black root (Xvfb -br). Both windows fill the screen and paint all of it at once, so
 a look reads only five small patches (the centre and the middle of each quarter) with five X11
@@ -23,7 +25,6 @@ import signal
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 from Xlib import X, display as xdisplay, error
@@ -31,10 +32,10 @@ from Xlib.protocol import request
 
 
 class Screen:
-    """The root window of an X display, read through python-xlib."""
+    """The root window of the X display that DISPLAY names, read through python-xlib."""
 
-    def __init__(self, number):
-        self.display = xdisplay.Display(f":{number}")
+    def __init__(self):
+        self.display = xdisplay.Display()
         screen = self.display.screen()
         self.root = screen.root.id
         self.width, self.height = screen.width_in_pixels, screen.height_in_pixels
@@ -57,22 +58,6 @@ class Screen:
              for fx, fy in ((0.5, 0.5), (0.25, 0.25), (0.75, 0.25), (0.25, 0.75), (0.75, 0.75))]))
 
 
-def start_xvfb():
-    """Starts Xvfb on a free display number, which it reports itself (-displayfd)."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br", "-noreset",
-         "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as report:
-        display = report.readline().strip()
-    if not display:
-        xvfb.kill()
-        raise RuntimeError("Xvfb did not start")
-    return xvfb, int(display)
-
-
 def rss_kib(pid):
     with open(f"/proc/{pid}/status") as status:
         for line in status:
@@ -81,15 +66,14 @@ def rss_kib(pid):
     raise RuntimeError(f"no VmRSS for process {pid}")
 
 
-def one_run(program, screen, env, settle):
+def one_run(program, screen, settle):
     deadline = time.monotonic() + 5
     while not screen.blank():
         if time.monotonic() > deadline:
             raise RuntimeError("the screen did not go back to black after the previous run")
         time.sleep(0.01)
     start = time.monotonic()
-    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         while screen.blank():
             if process.poll() is not None:
@@ -120,28 +104,20 @@ def main():
     programs = [os.path.abspath(args.program), os.path.abspath(args.baseline)]
     names = [os.path.basename(p) for p in programs]
 
-    xvfb, display = start_xvfb()
-    try:
-        screen = Screen(display)
-        env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb",
-                   XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="bench-xdg-"))
-        env.pop("WAYLAND_DISPLAY", None)
-        # One unrecorded run each fills the font and disk caches.
-        for program in programs:
-            one_run(program, screen, env, 0.2)
-        times = {p: [] for p in programs}
-        memory = {p: [] for p in programs}
-        for i in range(args.runs):
-            order = programs if i % 2 == 0 else programs[::-1]
-            for program in order:
-                seconds, kib = one_run(program, screen, env, args.settle)
-                times[program].append(seconds)
-                memory[program].append(kib)
-                print(f"run {i + 1:2}  {os.path.basename(program):18} first pixels "
-                      f"{seconds * 1000:7.1f} ms   VmRSS {kib / 1024:6.1f} MiB", flush=True)
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
+    screen = Screen()
+    # One unrecorded run each fills the font and disk caches.
+    for program in programs:
+        one_run(program, screen, 0.2)
+    times = {p: [] for p in programs}
+    memory = {p: [] for p in programs}
+    for i in range(args.runs):
+        order = programs if i % 2 == 0 else programs[::-1]
+        for program in order:
+            seconds, kib = one_run(program, screen, args.settle)
+            times[program].append(seconds)
+            memory[program].append(kib)
+            print(f"run {i + 1:2}  {os.path.basename(program):18} first pixels "
+                  f"{seconds * 1000:7.1f} ms   VmRSS {kib / 1024:6.1f} MiB", flush=True)
 
     t = [statistics.median(times[p]) for p in programs]
     m = [statistics.median(memory[p]) for p in programs]
