@@ -14,7 +14,7 @@ changes is learnt first, from whole-screen pictures taken before and after untim
 same sequence: a timed look then reads only two rows of that area, one near its top and one near
 its bottom, with two GetImage requests sent together. That costs the single-threaded X server a
 few microseconds, and a whole look, python-xlib's own work included, about 0.07 ms, so looking
-every quarter of a millisecond or so does not hold up the programs' own requests (looking without
+every third of a millisecond or so does not hold up the programs' own requests (looking without
 a pause gives the same figures). The key goes up once the rows show their final pixels; the next
 press waits a pause and until its rows show what they showed when it was learnt, and after every
 round of the sequence the whole screen must be back where it started.
