@@ -76,9 +76,8 @@ e2e_start_xvfb() {
   wait_until 5 "the display $DISPLAY answers" xdpyinfo
 }
 
-# e2e_session_bus SCRIPT [ARG...]: unless it runs in one already, runs SCRIPT again, with its
-# arguments, on a private D-Bus session bus in place of this shell; skips (77) where D-Bus, the
-# AT-SPI bus or python3-pyatspi, which a screen reader needs, is missing.
+# e2e_session_bus SCRIPT [ARG...]: unless on it already, runs SCRIPT again on a private D-Bus
+# session bus in place of this shell; skips (77) without what a screen reader needs.
 e2e_session_bus() {
   [ -z "${SD_SESSION_BUS:-}" ] || return 0
   command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
@@ -100,9 +99,8 @@ e2e_program_or_build() {
   fi
 }
 
-# e2e_exec COMMAND...: replaces this shell (so call it in a subshell, or in the background) with
-# COMMAND run as the program is run: on the private X display through xcb, or natively on the
-# Wayland display E2E_WAYLAND names, when set, with no X display at all.
+# e2e_exec COMMAND...: becomes COMMAND (call it in a subshell) run as the program is: through xcb
+# on the private X display, or natively on the Wayland display E2E_WAYLAND names, when set.
 e2e_exec() {
   local platform=(-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
   [ -z "${E2E_WAYLAND:-}" ] || platform=(-u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY="$E2E_WAYLAND")
