@@ -1,19 +1,23 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Il sistema decimale developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Key response of sistema-decimale against a minimal Qt window, under one private Xvfb, measured
 from outside.
 
-A key goes down through the XTEST extension, sent over the same raw X11 connection that reads the
-pixels (the Screen client of bench-startup.py), and the time runs from just before that request is
-sent to the first look that finds changed pixels. Which pixels a press changes is learnt first,
-from whole-screen pictures taken before and after untimed presses of the same sequence: a timed
-look then reads only two rows of that area, one near its top and one near its bottom, with two
-GetImage requests sent together. That costs the single-threaded X server a few microseconds, so
-looking every fifth of a millisecond or so does not hold up the programs' own requests (looking
-without a pause, every 0.06 ms, gives the same figures). The key goes up once the rows show their
-final pixels; the next press waits a pause and until its rows show what they showed when it was
-learnt, and after every round of the sequence the whole screen must be back where it started.
+Run by bench-keys.sh, which starts the Xvfb (tests/e2e/lib.sh) and passes it on in DISPLAY, with
+the environment the programs are started in.
+
+A key goes down through the XTEST extension, sent over the same X11 connection that reads the
+pixels (the Screen client of bench-startup.py, through python-xlib), and the time runs from just
+before that request is sent to the first look that finds changed pixels. Which pixels a press
+changes is learnt first, from whole-screen pictures taken before and after untimed presses of the
+same sequence: a timed look then reads only two rows of that area, one near its top and one near
+its bottom, with two GetImage requests sent together. That costs the single-threaded X server a
+few microseconds, and a whole look, python-xlib's own work included, about 0.07 ms, so looking
+every third of a millisecond or so does not hold up the programs' own requests (looking without
+a pause gives the same figures). The key goes up once the rows show their final pixels; the next
+press waits a pause and until its rows show what they showed when it was learnt, and after every
+round of the sequence the whole screen must be back where it started.
 
 Measured, each over PRESSES presses:
   - the start window's menu: the space bar moves the highlight to the next item;
@@ -35,15 +39,15 @@ import os
 import random
 import signal
 import statistics
-import struct
 import subprocess
 import sys
-import tempfile
 import time
 from pathlib import Path
 
-# The X11 client and the Xvfb start of the start-up benchmark, shared rather than copied (and no
-# byte code left behind in scripts/).
+from Xlib import X, error
+
+# The X11 client of the start-up benchmark, shared rather than copied (and no byte code left
+# behind in scripts/).
 sys.dont_write_bytecode = True
 _startup_spec = importlib.util.spec_from_file_location(
     "bench_startup", Path(__file__).with_name("bench-startup.py"))
@@ -63,66 +67,24 @@ TARGET_RATIO = 1.5
 class Display(bench_startup.Screen):
     """The Screen client, plus a keyboard: key presses and releases through XTEST FakeInput."""
 
-    def __init__(self, display):
-        super().__init__(display)
-        self.xtest = self._extension(b"XTEST")
-        self.keycodes = self._keycodes()
-
-    def _reply(self):
-        # Events come unasked too: the first key from XTEST switches the server's keyboard, and
-        # every client hears of it (MappingNotify). They are read and dropped.
-        header = self._read(32)
-        while header[0] > 1:
-            header = self._read(32)
-        if header[0] == 0:
-            raise RuntimeError(f"X error {header[1]} for request {header[10]}")
-        return header + self._read(struct.unpack_from("<I", header, 4)[0] * 4)
-
-    def pixels(self, x, y, width, height):
-        return self.look([(x, y, width, height)])[0]
-
-    def _extension(self, name):
-        # QueryExtension (98): the major opcode of the extension's requests.
-        padded = name + b"\0" * (-len(name) % 4)
-        self.sock.sendall(struct.pack("<BxHHxx", 98, 2 + len(padded) // 4, len(name)) + padded)
-        reply = self._reply()
-        if not reply[8]:
-            raise RuntimeError(f"the X server lacks the {name.decode()} extension")
-        return reply[9]
-
-    def _keycodes(self):
-        # GetKeyboardMapping (101) over the whole range an X server may use: keysym -> the first
-        # keycode that gives it unshifted.
-        first, count = 8, 248
-        self.sock.sendall(struct.pack("<BxHBBxx", 101, 2, first, count))
-        reply = self._reply()
-        per_code = reply[1]
-        keysyms = struct.unpack_from(f"<{count * per_code}I", reply, 32)
-        codes = {}
-        for i in range(count):
-            codes.setdefault(keysyms[i * per_code], first + i)
-        return codes
+    def __init__(self):
+        super().__init__()
+        if not self.display.has_extension("XTEST"):
+            raise RuntimeError("the X server lacks the XTEST extension")
 
     def keycode(self, keysym):
-        if keysym not in self.keycodes:
+        code = self.display.keysym_to_keycode(keysym)
+        if not code:
             raise RuntimeError(f"no key of the X server's keyboard gives keysym {keysym:#x}")
-        return self.keycodes[keysym]
+        return code
 
     def key(self, keycode, down):
-        # XTEST FakeInput (minor 2): KeyPress (2) or KeyRelease (3), now, no device. No reply; an
-        # error would come back in place of the next reply read.
-        self.sock.sendall(struct.pack("<BBHBBxxIIxxxxxxxxhhxxxxxxxB", self.xtest, 2, 9,
-                                      2 if down else 3, keycode, 0, 0, 0, 0, 0))
-
-    def look(self, patches):
-        """The pixels of several (x, y, width, height) patches, their requests sent together."""
-        self.sock.sendall(b"".join(
-            struct.pack("<BBHIhhHHI", 73, 2, 5, self.root, x, y, w, h, 0xFFFFFFFF)
-            for x, y, w, h in patches))
-        return [self._reply()[32:] for _ in patches]
+        # KeyPress or KeyRelease, now; no reply, so the request is sent at once.
+        self.display.xtest_fake_input(X.KeyPress if down else X.KeyRelease, keycode)
+        self.display.flush()
 
     def picture(self):
-        return self.pixels(0, 0, self.width, self.height)
+        return self.look([(0, 0, self.width, self.height)])[0]
 
 
 class Step:
@@ -163,7 +125,7 @@ def watched_patches(rows):
 class Run:
     """One program under the display: started, driven, measured, stopped."""
 
-    def __init__(self, program, display, env, args):
+    def __init__(self, program, display, args):
         self.program, self.display, self.args = program, display, args
         self.name = os.path.basename(program)
         deadline = time.monotonic() + 5
@@ -171,7 +133,7 @@ class Run:
             if time.monotonic() > deadline:
                 raise RuntimeError("the screen did not go back to black after the previous run")
             time.sleep(0.01)
-        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+        self.process = subprocess.Popen([program], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         try:
             deadline = time.monotonic() + 20
@@ -308,8 +270,8 @@ KEYPAD_ENTER = "keypad: Enter on an answer key"
 YARDSTICK = "label: space"
 
 
-def program_block(program, display, env, args, quota, results, tally):
-    run = Run(program, display, env, args)
+def program_block(program, display, args, quota, results, tally):
+    run = Run(program, display, args)
     try:
         # The curtain takes about two seconds to open.
         run.still(at_least=2.5, what="the curtain has opened")
@@ -329,8 +291,8 @@ def program_block(program, display, env, args, quota, results, tally):
         run.stop()
 
 
-def baseline_block(program, display, env, args, quota, results, tally):
-    run = Run(program, display, env, args)
+def baseline_block(program, display, args, quota, results, tally):
+    run = Run(program, display, args)
     try:
         run.still(at_least=0.3)
         run.measure(run.learn([(YARDSTICK, SPACE)] * 2), quota, results, tally)
@@ -362,31 +324,20 @@ def main():
     results = {name: [] for name in (MENU, KEYPAD_SPACE, KEYPAD_ENTER, YARDSTICK)}
     tally = [0, 0.0]  # looks while presses were timed, and the seconds they took
 
-    xvfb, display_number = bench_startup.start_xvfb()
-    runtime = tempfile.TemporaryDirectory(prefix="bench-xdg-")
-    try:
-        display = Display(display_number)
-        env = dict(os.environ, DISPLAY=f":{display_number}", QT_QPA_PLATFORM="xcb",
-                   XDG_RUNTIME_DIR=runtime.name)
-        env.pop("WAYLAND_DISPLAY", None)
-        blocks = math.ceil(args.presses / args.block)
-        for i in range(blocks):
-            quota = min(args.block, args.presses - i * args.block)
-            order = [0, 1] if i % 2 == 0 else [1, 0]
-            for which in order:
-                block = program_block if which == 0 else baseline_block
-                before = {name: len(values) for name, values in results.items()}
-                run = block(programs[which], display, env, args, quota, results, tally)
-                for name, values in results.items():
-                    new = [first for first, _ in values[before[name]:]]
-                    if new:
-                        print(f"block {i + 1:2}  {run.name:18} {name:32} median "
-                              f"{statistics.median(new) * 1000:6.2f} ms over {len(new)}",
-                              flush=True)
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
-        runtime.cleanup()
+    display = Display()
+    blocks = math.ceil(args.presses / args.block)
+    for i in range(blocks):
+        quota = min(args.block, args.presses - i * args.block)
+        order = [0, 1] if i % 2 == 0 else [1, 0]
+        for which in order:
+            block = program_block if which == 0 else baseline_block
+            before = {name: len(values) for name, values in results.items()}
+            run = block(programs[which], display, args, quota, results, tally)
+            for name, values in results.items():
+                new = [first for first, _ in values[before[name]:]]
+                if new:
+                    print(f"block {i + 1:2}  {run.name:18} {name:32} median "
+                          f"{statistics.median(new) * 1000:6.2f} ms over {len(new)}", flush=True)
 
     ms = {name: sorted(first * 1000 for first, _ in values) for name, values in results.items()}
     settled = {name: statistics.median(last * 1000 for _, last in values)
@@ -415,5 +366,5 @@ def main():
 if __name__ == "__main__":
     try:
         main()
-    except RuntimeError as error:
-        sys.exit(f"bench-keys: {error}")
+    except (RuntimeError, error.DisplayError, error.XError) as failure:
+        sys.exit(f"bench-keys: {failure}")

@@ -17,11 +17,15 @@ if ! [[ $presses =~ ^[0-9]+$ ]] || [ "$presses" -lt 10 ]; then
   exit 2
 fi
 
-bash scripts/install-deps.sh
-dir=$(bash scripts/build.sh release)
+# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
+source tests/e2e/lib.sh
+program=$(e2e_program_or_build)
 # The yardstick is a project of its own, built with the same compiler and build type.
 cmake -S tools/key-window -B build/tools/key-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/key-window >&2
 
-exec python3 scripts/bench-keys.py --presses "$presses" \
-  "$dir/src/app/sistema-decimale" build/tools/key-window/key-window
+# The programs run as in the end-to-end tests, on their private Xvfb, which the measuring script
+# finds in DISPLAY. It uses Debian's python3-xlib: the system's Python.
+e2e_start_xvfb
+(e2e_exec /usr/bin/python3 scripts/bench-keys.py --presses "$presses" \
+  "$program" build/tools/key-window/key-window)

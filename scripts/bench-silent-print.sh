@@ -14,7 +14,6 @@ cd "$(dirname "$0")/.."
 source tests/e2e/lib.sh
 program=$(e2e_program_or_build "$@")
 
-print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
 message_shown() { windows_named '^Il sistema decimale$' >/dev/null; }
 ms_since() { echo $((($(e2e_now_us) - $1) / 1000)); }
 
@@ -27,8 +26,8 @@ key_moved_by() {
     xwd -silent -id "$print" >"$E2E_TMP/now.xwd"
     done_us=$(e2e_now_us)
     convert "xwd:$E2E_TMP/now.xwd" "$shot"
-    if [ "$(E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 band_shares "$shot" 255,229,142 \
-      "${print_items[@]}" | awk '$1 >= 95 { print NR - 1 }')" = 1 ]; then
+    if [ "$(on_print band_shares "$shot" 255,229,142 "${print_items[@]}" |
+      awk '$1 >= 95 { print NR - 1 }')" = 1 ]; then
       echo $(((done_us - $1) / 1000))
       return
     fi
@@ -66,7 +65,6 @@ open_multiples_by_keyboard
 ten_wrong_answers_then_print_window
 measure "silent server"
 kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null || true
-rm -rf "$E2E_TMP/runtime"
 
 CUPS_SERVER=$spool_server e2e_start_program "$program"
 open_multiples_by_keyboard

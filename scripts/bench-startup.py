@@ -1,14 +1,17 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Il sistema decimale developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and memory of two programs under one private Xvfb, measured from outside.
 
+Run by bench-startup.sh, which starts the Xvfb (tests/e2e/lib.sh) and passes it on in DISPLAY,
+with the environment the programs are started in.
 Time: from just before the process is started to the first look at the screen that finds pixels
 other than the black root (Xvfb -br). Both windows fill the screen and paint all of it at once, so
-a look reads only five small patches (the centre and the middle of each quarter) with the X11
-GetImage request over the server's local socket: it costs the single-threaded X server next to
-nothing, so the programs' own requests are not held up, and one look takes well under a
-millisecond, which resolves a start-up of tens of milliseconds.
+a look reads only five small patches (the centre and the middle of each quarter) with five X11
+GetImage requests sent together (python-xlib, Debian's python3-xlib): they cost the
+single-threaded X server next to nothing, so the programs' own requests are not held up, and one
+look takes about a tenth of a millisecond, python-xlib's own work included, which resolves a
+start-up of tens of milliseconds.
 Memory: VmRSS from /proc/<pid>/status, a fixed settle time after the first pixels.
 The runs alternate between the programs (and which one goes first) so that a slow spell of the
 machine falls on both alike.
@@ -19,76 +22,40 @@ Usage: bench-startup.py [--runs N] [--settle S] PROGRAM BASELINE
 import argparse
 import os
 import signal
-import socket
 import statistics
-import struct
 import subprocess
 import sys
-import tempfile
 import time
+
+from Xlib import X, display as xdisplay, error
+from Xlib.protocol import request
 
 
 class Screen:
-    """A minimal X11 client: connect without authorisation and read the root window's pixels."""
+    """The root window of the X display that DISPLAY names, read through python-xlib."""
 
-    def __init__(self, display):
-        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-        self.sock.connect(f"/tmp/.X11-unix/X{display}")
-        # Little-endian, protocol 11.0, no authorisation (a local Xvfb started without -auth).
-        self.sock.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))
-        status, _, _, extra = struct.unpack("<BxHHH", self._read(8))
-        body = self._read(extra * 4)
-        if status != 1:
-            raise RuntimeError("the X server refused the connection")
-        vendor_len = struct.unpack_from("<H", body, 16)[0]
-        formats = body[21]
-        screen = 32 + (vendor_len + 3) // 4 * 4 + 8 * formats
-        self.root = struct.unpack_from("<I", body, screen)[0]
-        self.width, self.height = struct.unpack_from("<HH", body, screen + 20)
+    def __init__(self):
+        self.display = xdisplay.Display()
+        screen = self.display.screen()
+        self.root = screen.root.id
+        self.width, self.height = screen.width_in_pixels, screen.height_in_pixels
 
-    def _read(self, n):
-        chunks = []
-        while n:
-            chunk = self.sock.recv(min(n, 1 << 20))
-            if not chunk:
-                raise RuntimeError("the X server closed the connection")
-            chunks.append(chunk)
-            n -= len(chunk)
-        return b"".join(chunks)
-
-    def pixels(self, x, y, width, height):
-        # GetImage (73), ZPixmap, all planes.
-        self.sock.sendall(
-            struct.pack("<BBHIhhHHI", 73, 2, 5, self.root, x, y, width, height, 0xFFFFFFFF))
-        header = self._read(32)
-        if header[0] != 1:
-            raise RuntimeError(f"GetImage failed with X error {header[1]}")
-        return self._read(struct.unpack_from("<I", header, 4)[0] * 4)
+    def look(self, patches):
+        """The pixels of several (x, y, width, height) patches: GetImage requests, ZPixmap, all
+        planes, sent together and then answered."""
+        requests = [request.GetImage(display=self.display.display, defer=True, format=X.ZPixmap,
+                                     drawable=self.root, x=x, y=y, width=width, height=height,
+                                     plane_mask=0xFFFFFFFF) for x, y, width, height in patches]
+        for sent in requests:
+            sent.reply()
+        return [sent.data for sent in requests]
 
     def blank(self):
         # The root is black, so a blank patch is nothing but zero bytes.
         size = 8
-        for fx, fy in ((0.5, 0.5), (0.25, 0.25), (0.75, 0.25), (0.25, 0.75), (0.75, 0.75)):
-            x, y = int(self.width * fx), int(self.height * fy)
-            if self.pixels(x, y, size, size).strip(b"\0"):
-                return False
-        return True
-
-
-def start_xvfb():
-    """Starts Xvfb on a free display number, which it reports itself (-displayfd)."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br", "-noreset",
-         "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as report:
-        display = report.readline().strip()
-    if not display:
-        xvfb.kill()
-        raise RuntimeError("Xvfb did not start")
-    return xvfb, int(display)
+        return not any(patch.strip(b"\0") for patch in self.look(
+            [(int(self.width * fx), int(self.height * fy), size, size)
+             for fx, fy in ((0.5, 0.5), (0.25, 0.25), (0.75, 0.25), (0.25, 0.75), (0.75, 0.75))]))
 
 
 def rss_kib(pid):
@@ -99,15 +66,14 @@ def rss_kib(pid):
     raise RuntimeError(f"no VmRSS for process {pid}")
 
 
-def one_run(program, screen, env, settle):
+def one_run(program, screen, settle):
     deadline = time.monotonic() + 5
     while not screen.blank():
         if time.monotonic() > deadline:
             raise RuntimeError("the screen did not go back to black after the previous run")
         time.sleep(0.01)
     start = time.monotonic()
-    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         while screen.blank():
             if process.poll() is not None:
@@ -138,28 +104,20 @@ def main():
     programs = [os.path.abspath(args.program), os.path.abspath(args.baseline)]
     names = [os.path.basename(p) for p in programs]
 
-    xvfb, display = start_xvfb()
-    try:
-        screen = Screen(display)
-        env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb",
-                   XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="bench-xdg-"))
-        env.pop("WAYLAND_DISPLAY", None)
-        # One unrecorded run each fills the font and disk caches.
-        for program in programs:
-            one_run(program, screen, env, 0.2)
-        times = {p: [] for p in programs}
-        memory = {p: [] for p in programs}
-        for i in range(args.runs):
-            order = programs if i % 2 == 0 else programs[::-1]
-            for program in order:
-                seconds, kib = one_run(program, screen, env, args.settle)
-                times[program].append(seconds)
-                memory[program].append(kib)
-                print(f"run {i + 1:2}  {os.path.basename(program):18} first pixels "
-                      f"{seconds * 1000:7.1f} ms   VmRSS {kib / 1024:6.1f} MiB", flush=True)
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
+    screen = Screen()
+    # One unrecorded run each fills the font and disk caches.
+    for program in programs:
+        one_run(program, screen, 0.2)
+    times = {p: [] for p in programs}
+    memory = {p: [] for p in programs}
+    for i in range(args.runs):
+        order = programs if i % 2 == 0 else programs[::-1]
+        for program in order:
+            seconds, kib = one_run(program, screen, args.settle)
+            times[program].append(seconds)
+            memory[program].append(kib)
+            print(f"run {i + 1:2}  {os.path.basename(program):18} first pixels "
+                  f"{seconds * 1000:7.1f} ms   VmRSS {kib / 1024:6.1f} MiB", flush=True)
 
     t = [statistics.median(times[p]) for p in programs]
     m = [statistics.median(memory[p]) for p in programs]
@@ -173,5 +131,5 @@ def main():
 if __name__ == "__main__":
     try:
         main()
-    except RuntimeError as error:
-        sys.exit(f"bench-startup: {error}")
+    except (RuntimeError, error.DisplayError, error.XError) as failure:
+        sys.exit(f"bench-startup: {failure}")

@@ -15,11 +15,15 @@ if ! [[ $runs =~ ^[0-9]+$ ]] || [ "$runs" -lt 7 ]; then
   exit 2
 fi
 
-bash scripts/install-deps.sh
-dir=$(bash scripts/build.sh release)
+# shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
+source tests/e2e/lib.sh
+program=$(e2e_program_or_build)
 # The yardstick is a project of its own, built with the same compiler and build type.
 cmake -S tools/bare-window -B build/tools/bare-window -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/tools/bare-window >&2
 
-exec python3 scripts/bench-startup.py --runs "$runs" \
-  "$dir/src/app/sistema-decimale" build/tools/bare-window/bare-window
+# The programs run as in the end-to-end tests, on their private Xvfb, which the measuring script
+# finds in DISPLAY. It uses Debian's python3-xlib: the system's Python.
+e2e_start_xvfb
+(e2e_exec /usr/bin/python3 scripts/bench-startup.py --runs "$runs" \
+  "$program" build/tools/bare-window/bare-window)

@@ -11,7 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xkb-dev libfontconfig-dev
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool x11-utils x11-apps imagemagick python3
+  xvfb xauth xdotool x11-utils x11-apps imagemagick python3 python3-xlib
   clang-format
   cups cups-client cups-bsd poppler-utils libcups2-dev tesseract-ocr tesseract-ocr-eng
   dpkg-dev file desktop-file-utils appstream librsvg2-bin

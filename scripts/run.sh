@@ -6,9 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-dir=$(bash scripts/build.sh release)
+program=$(bash scripts/build.sh release)/src/app/sistema-decimale
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display to open: run it on a desktop, or under Xvfb with: xvfb-run -a $dir/src/app/sistema-decimale"
+  echo "No display to open: run it on a desktop, or under Xvfb with: xvfb-run -a $program"
   exit 1
 fi
-exec "$dir/src/app/sistema-decimale"
+exec "$program"

@@ -9,18 +9,16 @@
 #   bash scripts/screen-reader.sh [PROGRAM]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${SD_SESSION_BUS:-}" ]; then
-  bash scripts/install-deps.sh
-  if ! command -v orca >/dev/null; then
-    SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    $SUDO apt-get install -y -qq --no-install-recommends orca >/dev/null
-  fi
-  SD_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-program=${1:-$PWD/$(bash scripts/build.sh release)/src/app/sistema-decimale}
 # shellcheck source=SCRIPTDIR/../tests/e2e/lib.sh
 source tests/e2e/lib.sh
+bash scripts/install-deps.sh
+if ! command -v orca >/dev/null; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get install -y -qq --no-install-recommends orca >/dev/null
+fi
+e2e_session_bus "$0" "$@"
+program=$(e2e_program_or_build "$@")
 
 e2e_start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

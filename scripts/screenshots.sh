@@ -97,7 +97,7 @@ xdotool mousemove --window "$print" 60 9 click 1
 chooser=$(wait_window 3 '^Form1$')
 sleep 0.3
 save printer-window "$chooser"
-click_at "$chooser" 0.50 0.83 # "C h i u d i": 1128, 4188, 3168 x 648 on 6060 x 5460
+on_printer click_design "$chooser" $close_box
 sleep 0.3
 xdotool key 3 Return
 sheet_out() { [ -s "$spool/out/aula.pdf" ]; }
@@ -111,15 +111,14 @@ rm -f "$spool/out/aula.pdf"
 xdotool key 2 Return
 name=$(wait_window 3 '^Form2$')
 sleep 0.3
-# "G" is the seventh key of the first row (design box 4035, 195, 600 x 600 in the frame at 270, 6090
-# of a 10140 x 9015 client area).
-E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4305 6285 600 600
+# "G" is the seventh key of the first row (design box 4035, 195, 600 x 600 in the frame at 270, 6090).
+on_name click_design "$name" 4305 6285 600 600
 xdotool type --delay 80 iulia
 sleep 0.3
 xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
 save name-window "$name"
-# A press on "AVANTI" (4710, 1530, 4515 x 804 in the frame) closes it.
-E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4980 7620 4515 804
+# A press on "AVANTI" closes it.
+on_name click_design "$name" $next_box
 wait_no_window 3 '^Form2$'
 
 # "ATTESTATO": the certificate window, drawn row by row; printing it. The Enter that opened the

@@ -47,7 +47,7 @@ wait_until 3 "the name window has the keyboard" focus_is "$name"
 xdotool key Return
 sleep 0.2
 xdotool type --delay 60 lice
-E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 click_design "$name" 4980 7620 4515 804
+on_name click_design "$name" $next_box
 wait_no_window 3 '^Form2$'
 wait_until 3 "the print window has the keyboard again" focus_is "$print"
 

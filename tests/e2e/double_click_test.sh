@@ -17,11 +17,6 @@ e2e_start_xvfb
 e2e_start_program "$program"
 
 double_click() { E2E_CLICKS=2 click_design "$@"; }
-# Each window's design size and menu bar: the print window (11910 x 8340, menu bar), the name
-# window (10140 x 9015) and the certificate window (11940 x 8820), neither with a menu bar.
-on_print() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 "$@"; }
-on_name() { E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 "$@"; }
-on_certificate() { E2E_DESIGN_WIDTH=11940 E2E_DESIGN_HEIGHT=8820 E2E_MENU_BAR=0 "$@"; }
 
 # settled WINDOW WHAT: a double click's second press has had time to land, the program still runs
 # and WINDOW is the one in front, with the keyboard.
@@ -43,19 +38,19 @@ print=$(wait_window 5 '^FINESTRA DI STAMPA $')
 settled "$print" '"Visualizza"'
 [ -z "$(windows_named '^Form1$')" ] || e2e_fail "the second press opened the printer window"
 
-on_print double_click "$print" 3030 7200 2800 720
+on_print double_click "$print" ${print_items[1]}
 name=$(wait_window 5 '^Form2$')
 settled "$name" '"SCRIVI IL NOME"'
 
 # "AVANTI" closes the name window over "STAMPA ESERCIZIO", which would say "Esegui almeno 10
 # operazioni. " in a message box.
-on_name double_click "$name" 4980 7620 4515 804
+on_name double_click "$name" $next_box
 wait_no_window 3 '^Form2$'
 settled "$print" '"AVANTI"'
 [ -z "$(windows_named '^Il sistema decimale$')" ] || e2e_fail "the second press chose \"STAMPA ESERCIZIO\""
 
 # "ATTESTATO" opens the certificate window, whose "FINE SESSIONE" is under the pointer.
-on_print double_click "$print" 8760 7200 2800 720
+on_print double_click "$print" ${print_items[3]}
 certificate=$(wait_window 5 '^Attestato$')
 settled "$certificate" '"ATTESTATO"'
 
@@ -75,7 +70,7 @@ for opening in first second; do
   at_least "$(convert "$shot" -crop "$((WIDTH / 2))x$((HEIGHT / 4))+$((X + WIDTH / 4))+$((Y + HEIGHT / 2))" \
     +repage -fill black +opaque "rgb(255,255,192)" -fill white -opaque "rgb(255,255,192)" \
     -format "%[fx:round(100*mean)]" info:)" 50 || e2e_fail "the printer window is behind at its $opening opening"
-  E2E_DESIGN_WIDTH=6060 E2E_DESIGN_HEIGHT=5460 E2E_MENU_BAR=0 click_design "$printer" 1128 4188 3168 648
+  on_printer click_design "$printer" $close_box
   wait_no_window 3 '^Form1$'
 done
 
@@ -88,6 +83,6 @@ xdotool key Escape
 wait_no_window 3 '^Form1$'
 wait_until 3 "the print window has the keyboard again" focus_is "$print"
 xdotool key 3
-print_item_lit() { look "$print" && [ "$(on_print band_shares "$shot" 255,229,142 "5865 7200 2800 720")" -ge 95 ]; }
+print_item_lit() { look "$print" && [ "$(on_print band_shares "$shot" 255,229,142 "${print_items[2]}")" -ge 95 ]; }
 wait_until 2 "\"3\" highlights \"STAMPA ESERCIZIO\" after the printer window" print_item_lit
 e2e_log "every double click acted once; the printer window came to the front three times"

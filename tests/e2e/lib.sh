@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # shellcheck shell=bash
-# Shared by the end-to-end tests and scripts/screenshots.sh (sourced, not run): a private Xvfb,
-# the program under it, polling with deadlines, screenshots and pixel counts.
+# Shared by the end-to-end tests and the scripts that drive the program (sourced, not run): a
+# private Xvfb, the program under it, polling with deadlines, screenshots and pixel counts.
 # shellcheck disable=SC2034 # its variables are read by the scripts that source it
 #
 # Facts of the setting that shape these helpers: Xvfb has no window manager, so nothing maximises,
@@ -17,6 +17,7 @@ E2E_SCREEN_HEIGHT=1024
 E2E_PID=""
 E2E_XVFB_PID=""
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/sd-e2e.XXXXXX")
+mkdir -m 700 "$E2E_TMP/runtime" # the programs' XDG_RUNTIME_DIR
 
 e2e_log() { echo "[$(date +%T.%3N)] $*" >&2; }
 
@@ -75,6 +76,17 @@ e2e_start_xvfb() {
   wait_until 5 "the display $DISPLAY answers" xdpyinfo
 }
 
+# e2e_session_bus SCRIPT [ARG...]: unless on it already, runs SCRIPT again on a private D-Bus
+# session bus in place of this shell; skips (77) without what a screen reader needs.
+e2e_session_bus() {
+  [ -z "${SD_SESSION_BUS:-}" ] || return 0
+  command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: dbus, at-spi2-core or python3-pyatspi is missing"; exit 77; }
+  rm -rf "$E2E_TMP" # an exec runs no trap
+  SD_SESSION_BUS=1 exec dbus-run-session -- bash "$@"
+}
+
 # e2e_program_or_build [PROGRAM]: for the scripts under scripts/, run from the project's root:
 # prints the path of PROGRAM, or, given none, installs what is missing, builds the release
 # configuration and prints its program's.
@@ -87,13 +99,19 @@ e2e_program_or_build() {
   fi
 }
 
-# e2e_start_program PROGRAM: starts it on the private display, its output kept for e2e_fail.
-e2e_start_program() {
-  mkdir -m 700 "$E2E_TMP/runtime"
+# e2e_exec COMMAND...: becomes COMMAND (call it in a subshell) run as the program is: through xcb
+# on the private X display, or natively on the Wayland display E2E_WAYLAND names, when set.
+e2e_exec() {
+  local platform=(-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+  [ -z "${E2E_WAYLAND:-}" ] || platform=(-u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY="$E2E_WAYLAND")
   # In a sanitizer build, what the X keyboard library does under AddressSanitizer is its own.
-  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
-    "$1" >"$E2E_TMP/program.log" 2>&1 &
+  exec env "${platform[@]}" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" "$@"
+}
+
+# e2e_start_program PROGRAM: starts it (e2e_exec), its output kept for e2e_fail.
+e2e_start_program() {
+  e2e_exec "$1" >"$E2E_TMP/program.log" 2>&1 &
   E2E_PID=$!
 }
 
@@ -176,11 +194,17 @@ colour_box() {
 distinct_colours() { convert "$1" -alpha off -format "%k\n" info:; }
 
 # Places of controls are given as the program's design gives them: in twips (1/1440 inch) on a
-# design client area of 11880 x 8130. The proportional layout keeps each control at the same
-# fraction of the real client area, which lies under the menu bar.
+# design client area of 11880 x 8130 (the start and exercise windows'). The proportional layout
+# keeps each control at the same fraction of the real client area, which lies under the menu bar.
 E2E_DESIGN_WIDTH=11880
 E2E_DESIGN_HEIGHT=8130
 E2E_MENU_BAR=20 # pixels, near enough: every sample below is taken well inside its control
+# on_print, on_name, on_certificate, on_printer COMMAND...: runs COMMAND on that window's design
+# client area; the print window's alone lies under a menu bar.
+on_print() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 "$@"; }
+on_name() { E2E_DESIGN_WIDTH=10140 E2E_DESIGN_HEIGHT=9015 E2E_MENU_BAR=0 "$@"; }
+on_certificate() { E2E_DESIGN_WIDTH=11940 E2E_DESIGN_HEIGHT=8820 E2E_MENU_BAR=0 "$@"; }
+on_printer() { E2E_DESIGN_WIDTH=6060 E2E_DESIGN_HEIGHT=5460 E2E_MENU_BAR=0 "$@"; }
 
 # crop_geometry PICTURE LEFT TOP WIDTH HEIGHT: the ImageMagick geometry of that design box.
 crop_geometry() {
@@ -267,6 +291,11 @@ verdict_box="6500 4320 5170 1440"
 asked_box="270 6840 1080 780"
 right_box="1390 6840 1080 780"
 wrong_box="2510 6840 1080 780"
+# Print window (on_print): "ESCI", "SCRIVI IL NOME", "STAMPA ESERCIZIO", "ATTESTATO". Name window
+# (on_name): "AVANTI". Printer window (on_printer): "C h i u d i".
+print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
+next_box="4980 7620 4515 804"
+close_box="1128 4188 3168 648"
 
 # The start window's title has no text of its own: on X the toolkit stands the program's name in
 # for an empty title.

@@ -17,9 +17,7 @@ sheet=$E2E_SPOOL/out/aula.pdf
 e2e_start_xvfb
 e2e_start_program "$program"
 
-# The print window's design client area differs from the other windows'.
-print_items=("180 7200 2800 720" "3030 7200 2800 720" "5865 7200 2800 720" "8760 7200 2800 720")
-click_print_item() { E2E_DESIGN_WIDTH=11910 E2E_DESIGN_HEIGHT=8340 click_design "$1" ${print_items[$2]}; }
+click_print_item() { on_print click_design "$1" ${print_items[$2]}; }
 
 # sheet_printed N: the queue's file holds one page whose record lines are N wrong answers, each
 # "1.000", under the heading, with the two time lines.

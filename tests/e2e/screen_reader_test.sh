@@ -8,14 +8,9 @@
 set -euo pipefail
 program=$1
 here=$(dirname "$0")
-if [ -z "${SD_SESSION_BUS:-}" ]; then
-  command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
-    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
-    { echo "SKIP: dbus, at-spi2-core or python3-pyatspi is missing"; exit 77; }
-  SD_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 # shellcheck source=SCRIPTDIR/lib.sh
 source "$here/lib.sh"
+e2e_session_bus "$0" "$@"
 
 # A printer is listed, so that the printer list has an entry that is not its name.
 e2e_start_spooler aula

@@ -17,7 +17,6 @@ compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null 
   { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
 e2e_start_xvfb
-mkdir -m 700 "$E2E_TMP/runtime"
 export XDG_RUNTIME_DIR=$E2E_TMP/runtime
 weston --backend=x11-backend.so --width="$E2E_SCREEN_WIDTH" --height="$E2E_SCREEN_HEIGHT" \
   --socket=sd-wayland --idle-time=0 >"$E2E_TMP/weston.log" 2>&1 &
@@ -31,10 +30,7 @@ compositor=$(weston_window)
 # of the keyboard and leave its windows without one.
 xdotool windowfocus --sync "$compositor"
 
-env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=sd-wayland \
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$E2E_DIR/asan.supp" \
-  "$program" >"$E2E_TMP/program.log" 2>&1 &
-E2E_PID=$!
+E2E_WAYLAND=sd-wayland e2e_start_program "$program"
 
 # share R,G,B: the percentage of weston's screen in that colour (each window has its own ground).
 share() {
