@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 
 // The XKB header names a field "explicit", a word of C++.
@@ -75,20 +76,30 @@ namespace {
 // modal window blocks.
 class X11Releases final : public QAbstractNativeEventFilter {
   public:
-    explicit X11Releases(HeldKeys& keys) : keys_(keys) {}
+    X11Releases(HeldKeys& keys, std::function<void()> letGo)
+        : keys_(keys), letGo_(std::move(letGo)) {}
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
         if (type != "xcb_generic_event_t") return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE)
+        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE) {
             keys_.release(reinterpret_cast<const xcb_key_release_event_t*>(event)->detail, false);
+            letGo_();
+        }
         return false;
     }
 
   private:
     HeldKeys& keys_;
+    std::function<void()> letGo_;
 };
 
+PlatformInput* theInput = nullptr;
+
 }  // namespace
+
+PlatformInput* PlatformInput::current() {
+    return theInput;
+}
 
 PlatformInput::PlatformInput(QObject* parent)
     : QObject(parent),
@@ -96,15 +107,17 @@ PlatformInput::PlatformInput(QObject* parent)
       presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
                QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     clock_.start();
+    theInput = this;
     qApp->installEventFilter(this);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        x11Releases_ = std::make_unique<X11Releases>(keys_);
+        x11Releases_ = std::make_unique<X11Releases>(keys_, [this] { emit keyLetGo(); });
         qApp->installNativeEventFilter(x11Releases_.get());
     }
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
 }
 
 PlatformInput::~PlatformInput() {
+    if (theInput == this) theInput = nullptr;
     qApp->removeEventFilter(this);
     if (x11Releases_) qApp->removeNativeEventFilter(x11Releases_.get());
 }
@@ -168,6 +181,7 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         downIn_.erase(key);
         orphans_.erase(key);
         keys_.release(key, false);
+        emit keyLetGo();
         return letGoFor_.erase(key) > 0;  // the window had its release already
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;

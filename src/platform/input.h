@@ -94,9 +94,17 @@ class PlatformInput final : public QObject {
     explicit PlatformInput(QObject* parent);
     ~PlatformInput() override;
 
+    // The program's one filter, while it exists; nullptr before and after.
+    static PlatformInput* current();
+
     // The program brought this window to the front (events may come later, or never, without a
     // window manager).
     void cameToFront(const QWidget& window);
+
+  signals:
+    // A key was really let go, in whichever window, or in none: a window's key-held flag stands
+    // for a key held now, so every window clears it, not only the one the release landed in.
+    void keyLetGo();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "ui/widgets/option_button_menu.h"
 
+#include "platform/input.h"
 #include "platform/keys.h"
 #include "state/drill_state.h"
 #include "ui/widgets/look.h"
@@ -12,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+
+#include <algorithm>
 
 namespace sd {
 namespace {
@@ -93,6 +96,11 @@ void MenuItemButton::focusOutEvent(QFocusEvent* event) {
 OptionButtonMenu::OptionButtonMenu(QWidget* itemParent, const QStringList& captions,
                                    const DrillState& state)
     : QObject(itemParent), state_(state) {
+    // Wherever the release of the key held here lands, the key is no longer held here either.
+    if (PlatformInput* input = PlatformInput::current())
+        connect(input, &PlatformInput::keyLetGo, this, [this] {
+            if (routes_.keyUp) routes_.keyUp(std::max(itemWithWindowFocus(), 0));
+        });
     items_.reserve(static_cast<size_t>(captions.size()));
     for (int i = 0; i < captions.size(); ++i)
         items_.push_back(new MenuItemButton(*this, i, captions.at(i), itemParent));
