@@ -74,8 +74,7 @@ FlatButton::FlatButton(const QString& caption, const QColor& face, QWidget* pare
 void FlatButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), face_);
-    painter.setPen(face_.darker(170));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawPixelEdge(painter, rect(), face_.darker(170));
     // Pressed, the caption goes down a pixel; with the keyboard on it, a dotted ring surrounds it.
     const QRect caption = isDown() ? rect().translated(1, 1) : rect();
     painter.setFont(font());

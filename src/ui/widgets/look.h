@@ -9,6 +9,8 @@
 #include <QString>
 
 class QLabel;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace sd {
@@ -34,6 +36,11 @@ QColor colourOfText(const QString& text);
 // Sets the colour a widget fills its ground with, and makes it fill it.
 void setGround(QWidget& widget, const QColor& colour);
 void setTextColour(QWidget& widget, const QColor& colour);
+
+// A one-pixel edge on the outermost whole device pixels of the area `painter` paints, at any
+// scale: at 125 % a widget's sides fall between device pixels, where a line drawn in the widget's
+// own coordinates may be rounded off its area and vanish.
+void drawPixelEdge(QPainter& painter, const QRect& area, const QColor& colour);
 
 // A label that shows its text as plain text, never as rich text.
 QLabel* plainLabel(QWidget* parent, const QString& text = {});

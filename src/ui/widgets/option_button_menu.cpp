@@ -75,8 +75,7 @@ void MenuItemButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRect face = rect();
     painter.fillRect(face, face_);
-    painter.setPen(face_.darker(170));
-    painter.drawRect(face.adjusted(0, 0, -1, -1));
+    drawPixelEdge(painter, face, face_.darker(170));
     painter.setFont(font());
     painter.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::ButtonText)
                                : kDisabledCaption);

@@ -6,8 +6,10 @@
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/proportional_layout.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -121,6 +123,31 @@ TEST(MessageBox, OneOkButtonTitledWithTheProgramsNameInPlainText) {
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_EQ(box->buttons().size(), 1);
+}
+
+// A widget whose sides fall between device pixels (at 125 %, one 17 pixels from the window's
+// left): its edge is a line of whole pixels on each side, inside its area.
+TEST(PixelEdge, EverySideShowsOnePixelWideAtAFractionalScale) {
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDevicePixelRatio(1.25);
+    QPainter painter(&image);
+    painter.translate(17, 13);  // device 21.25, 16.25
+    drawPixelEdge(painter, QRect(0, 0, 40, 20), Qt::red);
+    painter.end();
+    const auto red = [&](int x, int y) { return image.pixelColor(x, y) == QColor(Qt::red); };
+    // The widget covers device pixels 22 to 70 across and 17 to 40 down.
+    for (int y = 17; y <= 40; ++y) {
+        EXPECT_TRUE(red(22, y) && red(70, y)) << y;
+        EXPECT_FALSE(red(21, y) || red(71, y)) << y;
+        if (y > 17 && y < 40) {
+            EXPECT_FALSE(red(23, y) || red(69, y)) << y;
+        }
+    }
+    for (int x = 22; x <= 70; ++x) {
+        EXPECT_TRUE(red(x, 17) && red(x, 40)) << x;
+        EXPECT_FALSE(red(x, 16) || red(x, 41)) << x;
+    }
 }
 
 TEST(PlainLabel, ShowsMarkupAsText) {
