@@ -181,7 +181,8 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         downIn_.erase(key);
         orphans_.erase(key);
         keys_.release(key, false);
-        emit keyLetGo();
+        // On X every release was told already, off the connection, blocked windows' too.
+        if (!x11Releases_) emit keyLetGo();
         return letGoFor_.erase(key) > 0;  // the window had its release already
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;

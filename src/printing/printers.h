@@ -28,7 +28,6 @@ class Printers final : public QObject {
     Q_OBJECT
   public:
     PrinterModel& model() { return model_; }
-    const PrinterModel& model() const { return model_; }
     PrinterList list() const { return list_; }
     // The print service has listed some queues: they are not asked for again.
     bool known() const { return list_ == PrinterList::Listed && !model_.installed().empty(); }
