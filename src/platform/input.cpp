@@ -33,6 +33,20 @@ bool isMouseButtonEvent(QEvent::Type type) {
            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
 }
 
+// Whether `modal` blocks `window`: every window does but the modal one and those it opened (a
+// drop-down list's popup).
+bool blockedBy(const QWindow& window, const QWindow& modal) {
+    for (const QWindow* w = &window; w != nullptr; w = w->transientParent())
+        if (w == &modal) return false;
+    return true;
+}
+
+const QWindow* topLevelWithId(WId id) {
+    for (const QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->handle() != nullptr && window->winId() == id) return window;
+    return nullptr;
+}
+
 }  // namespace
 
 bool HeldKeys::press(quint32 key, bool autoRepeat, quint64 timeMs) {
@@ -72,18 +86,29 @@ void PressGuard::cameToFront(const void* window, qint64 nowMs) {
 
 namespace {
 
-// Every key release on the X connection, before the toolkit drops those meant for a window that a
-// modal window blocks.
-class X11Releases final : public QAbstractNativeEventFilter {
+// What the X connection says before the toolkit sorts it: every key release, those meant for a
+// window that a modal window blocks too, and the keyboard focus arriving on one of the program's
+// windows, which the toolkit passes on only where no modal window blocks it.
+class X11Events final : public QAbstractNativeEventFilter {
   public:
-    X11Releases(HeldKeys& keys, std::function<void()> letGo)
-        : keys_(keys), letGo_(std::move(letGo)) {}
+    X11Events(HeldKeys& keys, std::function<void()> letGo, std::function<void(WId)> focusIn)
+        : keys_(keys), letGo_(std::move(letGo)), focusIn_(std::move(focusIn)) {}
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
         if (type != "xcb_generic_event_t") return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE) {
-            keys_.release(reinterpret_cast<const xcb_key_release_event_t*>(event)->detail, false);
-            letGo_();
+        switch (event->response_type & ~0x80) {
+            case XCB_KEY_RELEASE:
+                keys_.release(reinterpret_cast<const xcb_key_release_event_t*>(event)->detail,
+                              false);
+                letGo_();
+                break;
+            case XCB_FOCUS_IN:
+                if (const auto* focus = reinterpret_cast<const xcb_focus_in_event_t*>(event);
+                    focus->detail != XCB_NOTIFY_DETAIL_POINTER)
+                    focusIn_(focus->event);
+                break;
+            default:
+                break;
         }
         return false;
     }
@@ -91,7 +116,18 @@ class X11Releases final : public QAbstractNativeEventFilter {
   private:
     HeldKeys& keys_;
     std::function<void()> letGo_;
+    std::function<void(WId)> focusIn_;
 };
+
+// On X the program may move the keyboard between its own windows while one of them has it: it
+// does so at once, with no timestamp that a window manager could find stale.
+void focusOnX11(const QWindow& window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return;
+    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT,
+                        static_cast<xcb_window_t>(window.winId()), XCB_CURRENT_TIME);
+    xcb_flush(x11->connection());
+}
 
 PlatformInput* theInput = nullptr;
 
@@ -110,8 +146,13 @@ PlatformInput::PlatformInput(QObject* parent)
     theInput = this;
     qApp->installEventFilter(this);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        x11Releases_ = std::make_unique<X11Releases>(keys_, [this] { emit keyLetGo(); });
-        qApp->installNativeEventFilter(x11Releases_.get());
+        x11Events_ = std::make_unique<X11Events>(
+            keys_, [this] { emit keyLetGo(); }, [this](WId id) { keepKeyboardOnModal(id); });
+        qApp->installNativeEventFilter(x11Events_.get());
+    } else {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](const QWindow* window) {
+            keepKeyboardOnModal(window ? window->winId() : 0);
+        });
     }
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
 }
@@ -119,7 +160,7 @@ PlatformInput::PlatformInput(QObject* parent)
 PlatformInput::~PlatformInput() {
     if (theInput == this) theInput = nullptr;
     qApp->removeEventFilter(this);
-    if (x11Releases_) qApp->removeNativeEventFilter(x11Releases_.get());
+    if (x11Events_) qApp->removeNativeEventFilter(x11Events_.get());
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
@@ -160,6 +201,25 @@ void PlatformInput::windowGone(const QWindow* window) {
         QTimer::singleShot(0, this, [this] { releaseOrphansIn(QGuiApplication::focusWindow()); });
 }
 
+// A window manager may give the keyboard to a window that a modal one blocks (kwin does, on a
+// click): it takes no keys, and the pupil would be stuck. The modal window takes it back, once the
+// events of that moment are through.
+void PlatformInput::keepKeyboardOnModal(WId focused) {
+    if (focused == 0 || QGuiApplication::modalWindow() == nullptr) return;
+    QTimer::singleShot(0, this, [focused] {
+        QWindow* modal = QGuiApplication::modalWindow();
+        const QWindow* window = topLevelWithId(focused);
+        if (modal == nullptr || window == nullptr || !modal->isVisible() ||
+            !blockedBy(*window, *modal))
+            return;
+        modal->raise();
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            focusOnX11(*modal);
+        else
+            modal->requestActivate();
+    });
+}
+
 void PlatformInput::releaseOrphansIn(QWindow* window) {
     if (window == nullptr || !window->isVisible() || orphans_.empty()) return;
     const std::map<quint32, DownKey> orphans = std::exchange(orphans_, {});
@@ -182,7 +242,7 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         orphans_.erase(key);
         keys_.release(key, false);
         // On X every release was told already, off the connection, blocked windows' too.
-        if (!x11Releases_) emit keyLetGo();
+        if (!x11Events_) emit keyLetGo();
         return letGoFor_.erase(key) > 0;  // the window had its release already
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;

@@ -87,7 +87,8 @@ class PressGuard {
 // keyboard next. On X that window gets the release anyway; a Wayland compositor that fades the
 // closed window out gives the keyboard to no window meanwhile, and the release is lost. Nor does
 // the toolkit pass on a release to a blocked window: on X it is read off the connection itself,
-// or the key would stay down and its next press count as a repeat.
+// or the key would stay down and its next press count as a repeat. A modal window keeps the
+// keyboard: a window it blocks that gets it from the window manager hands it back.
 class PlatformInput final : public QObject {
     Q_OBJECT
   public:
@@ -122,13 +123,14 @@ class PlatformInput final : public QObject {
     bool swallowMouse(QWindow* window, const QEvent& event);
     void windowGone(const QWindow* window);
     void releaseOrphansIn(QWindow* window);
+    void keepKeyboardOnModal(WId focused);
 
     std::map<quint32, DownKey> downIn_;   // key -> where it went down
     std::map<quint32, DownKey> orphans_;  // down when their window went, not let go since
     std::set<quint32> letGoFor_;          // released by the program: the real release is late
 
     HeldKeys keys_;
-    std::unique_ptr<QAbstractNativeEventFilter> x11Releases_;
+    std::unique_ptr<QAbstractNativeEventFilter> x11Events_;
     PressGuard presses_;
     QElapsedTimer clock_;
     QPointer<QWindow> refused_;  // the window whose click is being swallowed, press to release
