@@ -159,10 +159,10 @@ QWidget* App::frontWindow() const {
     return lastActiveOnScreen();
 }
 
-QWidget* App::lastActiveOnScreen() const {
+QWidget* App::lastActiveOnScreen(std::optional<WindowId> except) const {
     for (auto id = activationOrder_.rbegin(); id != activationOrder_.rend(); ++id)
         if (auto* window = qobject_cast<QWidget*>(registry_.instance(*id));
-            window != nullptr && window->isVisible())
+            *id != except && window != nullptr && window->isVisible())
             return window;
     return nullptr;
 }
@@ -174,11 +174,15 @@ void App::noteActivation(WindowId id) {
 
 void App::unloadWindow(WindowId id) {
     if (!registry_.isLoaded(id)) return;
+    // The window that comes back asks for the keyboard while the closing one still has it: once
+    // it has gone elsewhere, a window manager that prevents focus stealing (xfwm4) refuses it.
+    QWidget* next = lastActiveOnScreen(id);
+    if (next != nullptr) bringToFront(*next);
     unloadOne(id);
     // A window kept loaded but hidden (the printer window) cannot be reached once no other is on
     // screen: the program ends rather than run on unseen.
     if (!anyWindowOnScreen()) return unloadAll();
-    bringLastActiveToFront();
+    if (lastActiveOnScreen() != next) bringLastActiveToFront();
 }
 
 bool App::anyWindowOnScreen() const {

@@ -107,7 +107,7 @@ class App final : public QObject {
     void bringLastActiveToFront();
     void bringToFront(QWidget& window);
     static void keepOver(QWidget& window, QWidget* owner);
-    QWidget* lastActiveOnScreen() const;
+    QWidget* lastActiveOnScreen(std::optional<WindowId> except = std::nullopt) const;
     void noteFocus(QWidget* now);
     void giveFocusBack(QWidget& window);
     void modalHidden();
