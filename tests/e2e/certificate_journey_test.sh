@@ -51,9 +51,9 @@ on_name click_design "$name" $next_box
 wait_no_window 3 '^Form2$'
 wait_until 3 "the print window has the keyboard again" focus_is "$print"
 
-# The certificate. The Enter that opened the name window was let go there: the print window's menu
-# still holds it, so its first key is lost.
-xdotool key 4 4 Return
+# The certificate. The Enter that opened the name window was let go there, and is held nowhere:
+# the print window's first key acts.
+xdotool key 4 Return
 certificate=$(wait_window 3 '^Attestato$')
 wait_until 3 "the certificate window has the keyboard" focus_is "$certificate"
 xdotool key 1 Return
