@@ -4,8 +4,10 @@
 #include "platform/input.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QTimer>
@@ -26,6 +28,22 @@ namespace {
 quint32 keyOf(const QKeyEvent& event) {
     return event.nativeScanCode() != 0 ? event.nativeScanCode()
                                        : 0x80000000u | static_cast<quint32>(event.key());
+}
+
+// Enter or Space on a menu bar's action that opens no menu triggers it here, not in the menu bar:
+// the menu bar would then give the keyboard back to the control it took it from, in the window
+// that still has the keyboard, and Wayland's toolkit asks for that window to come to the front at
+// every such change, just after the action asked for another one. Kept by the menu bar, the
+// keyboard goes when the window loses it, and its control gets it back then.
+bool triggeredOnMenuBar(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter &&
+        event.key() != Qt::Key_Space)
+        return false;
+    const auto* bar = qobject_cast<const QMenuBar*>(QApplication::focusWidget());
+    QAction* action = bar != nullptr ? bar->activeAction() : nullptr;
+    if (action == nullptr || action->menu() != nullptr || !action->isEnabled()) return false;
+    action->trigger();
+    return true;
 }
 
 bool isMouseButtonEvent(QEvent::Type type) {
@@ -195,7 +213,7 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
                            event.nativeModifiers(),
                            event.text()};
     presses_.keyPressed();
-    return false;
+    return triggeredOnMenuBar(event);
 }
 
 bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
