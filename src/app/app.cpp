@@ -152,10 +152,7 @@ void App::keepOver(QWidget& window, QWidget* owner) {
 }
 
 void App::bringToFront(QWidget& window) {
-    // With no window manager (Xvfb) nothing else gives the window the keyboard.
-    window.raise();
-    window.activateWindow();
-    input_->cameToFront(window);
+    input_->bringToFront(window);
 }
 
 QWidget* App::frontWindow() const {

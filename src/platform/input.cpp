@@ -3,6 +3,8 @@
 
 #include "platform/input.h"
 
+#include "platform/activation.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
@@ -132,12 +134,22 @@ PlatformInput::PlatformInput(QObject* parent)
         qApp->installNativeEventFilter(x11Releases_.get());
     }
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
+    wayland_ = WaylandActivation::connect();
 }
 
 PlatformInput::~PlatformInput() {
     if (theInput == this) theInput = nullptr;
     qApp->removeEventFilter(this);
     if (x11Releases_) qApp->removeNativeEventFilter(x11Releases_.get());
+}
+
+void PlatformInput::bringToFront(QWidget& window) {
+    window.raise();
+    // On Wayland with a token of the program's own where one can be had; else the toolkit asks,
+    // and with no window manager (Xvfb) nothing else gives the window the keyboard.
+    QWindow* handle = window.windowHandle();
+    if (!wayland_ || handle == nullptr || !wayland_->request(*handle)) window.activateWindow();
+    cameToFront(window);
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
@@ -213,6 +225,7 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
                            event.nativeModifiers(),
                            event.text()};
     presses_.keyPressed();
+    if (wayland_) wayland_->pressed();
     return triggeredOnMenuBar(event);
 }
 
@@ -222,6 +235,7 @@ bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
         if (presses_.acceptPress(window, mouse.timestamp(), mouse.globalPosition().toPoint(),
                                  clock_.elapsed())) {
             refused_.clear();
+            if (wayland_) wayland_->pressed();
             return false;
         }
         refused_ = window;
