@@ -16,7 +16,6 @@
 #include "ui/windows/frm_scelta_stampante.h"
 #include "ui/windows/frm_stampa_esercizio.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
