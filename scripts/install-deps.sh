@@ -8,7 +8,8 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xkb-dev libfontconfig-dev
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xkb-dev
+  libfontconfig-dev
   libgtest-dev libgmock-dev googletest
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils x11-apps imagemagick python3 python3-xlib
@@ -16,7 +17,7 @@ PACKAGES=(
   cups cups-client cups-bsd poppler-utils libcups2-dev tesseract-ocr tesseract-ocr-eng
   dpkg-dev file desktop-file-utils appstream librsvg2-bin
   dbus-daemon at-spi2-core python3-pyatspi
-  weston qt6-wayland
+  weston qt6-wayland libwayland-dev wayland-protocols
   lintian reuse
 )
 

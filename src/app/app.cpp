@@ -136,6 +136,12 @@ void App::giveFocusBack(QWidget& window) {
         last->second->setFocus(Qt::OtherFocusReason);
 }
 
+// A window whose menu bar opened another one by the keyboard loses the keyboard with the menu bar
+// still holding it: its control gets it back now, quietly, as the window no longer has it.
+void App::focusOffMenuBar(QWidget& window) {
+    if (qobject_cast<const QMenuBar*>(window.focusWidget()) != nullptr) giveFocusBack(window);
+}
+
 // The window it is shown over keeps a small window above itself (its transient parent), on every
 // window manager and compositor.
 void App::keepOver(QWidget& window, QWidget* owner) {
@@ -146,10 +152,7 @@ void App::keepOver(QWidget& window, QWidget* owner) {
 }
 
 void App::bringToFront(QWidget& window) {
-    // With no window manager (Xvfb) nothing else gives the window the keyboard.
-    window.raise();
-    window.activateWindow();
-    input_->cameToFront(window);
+    input_->bringToFront(window);
 }
 
 QWidget* App::frontWindow() const {
@@ -241,6 +244,8 @@ bool App::eventFilter(QObject* watched, QEvent* event) {
         if (const std::optional<WindowId> id = idOf(watched)) unloadWindow(*id);
     } else if (event->type() == QEvent::WindowActivate && !unloading_ && !blockedByModal(watched)) {
         if (const std::optional<WindowId> id = idOf(watched)) noteActivation(*id);
+    } else if (event->type() == QEvent::WindowDeactivate && idOf(watched)) {
+        focusOffMenuBar(static_cast<QWidget&>(*watched));
     }
     return QObject::eventFilter(watched, event);
 }

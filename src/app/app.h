@@ -110,6 +110,7 @@ class App final : public QObject {
     QWidget* lastActiveOnScreen(std::optional<WindowId> except = std::nullopt) const;
     void noteFocus(QWidget* now);
     void giveFocusBack(QWidget& window);
+    void focusOffMenuBar(QWidget& window);
     void modalHidden();
     static bool blockedByModal(const QObject* window);
     bool anyWindowOnScreen() const;

@@ -3,9 +3,13 @@
 
 #include "platform/input.h"
 
+#include "platform/activation.h"
+
 #include <QAbstractNativeEventFilter>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QTimer>
@@ -26,6 +30,22 @@ namespace {
 quint32 keyOf(const QKeyEvent& event) {
     return event.nativeScanCode() != 0 ? event.nativeScanCode()
                                        : 0x80000000u | static_cast<quint32>(event.key());
+}
+
+// Enter or Space on a menu bar's action that opens no menu triggers it here, not in the menu bar:
+// the menu bar would then give the keyboard back to the control it took it from, in the window
+// that still has the keyboard, and Wayland's toolkit asks for that window to come to the front at
+// every such change, just after the action asked for another one. Kept by the menu bar, the
+// keyboard goes when the window loses it, and its control gets it back then.
+bool triggeredOnMenuBar(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter &&
+        event.key() != Qt::Key_Space)
+        return false;
+    const auto* bar = qobject_cast<const QMenuBar*>(QApplication::focusWidget());
+    QAction* action = bar != nullptr ? bar->activeAction() : nullptr;
+    if (action == nullptr || action->menu() != nullptr || !action->isEnabled()) return false;
+    action->trigger();
+    return true;
 }
 
 bool isMouseButtonEvent(QEvent::Type type) {
@@ -155,12 +175,22 @@ PlatformInput::PlatformInput(QObject* parent)
         });
     }
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PlatformInput::releaseOrphansIn);
+    wayland_ = WaylandActivation::connect();
 }
 
 PlatformInput::~PlatformInput() {
     if (theInput == this) theInput = nullptr;
     qApp->removeEventFilter(this);
     if (x11Events_) qApp->removeNativeEventFilter(x11Events_.get());
+}
+
+void PlatformInput::bringToFront(QWidget& window) {
+    window.raise();
+    // On Wayland with a token of the program's own where one can be had; else the toolkit asks,
+    // and with no window manager (Xvfb) nothing else gives the window the keyboard.
+    QWindow* handle = window.windowHandle();
+    if (!wayland_ || handle == nullptr || !wayland_->request(*handle)) window.activateWindow();
+    cameToFront(window);
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
@@ -206,7 +236,7 @@ void PlatformInput::windowGone(const QWindow* window) {
 // events of that moment are through.
 void PlatformInput::keepKeyboardOnModal(WId focused) {
     if (focused == 0 || QGuiApplication::modalWindow() == nullptr) return;
-    QTimer::singleShot(0, this, [focused] {
+    QTimer::singleShot(0, this, [this, focused] {
         QWindow* modal = QGuiApplication::modalWindow();
         const QWindow* window = topLevelWithId(focused);
         if (modal == nullptr || window == nullptr || !modal->isVisible() ||
@@ -215,7 +245,7 @@ void PlatformInput::keepKeyboardOnModal(WId focused) {
         modal->raise();
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
             focusOnX11(*modal);
-        else
+        else if (!wayland_ || !wayland_->request(*modal))
             modal->requestActivate();
     });
 }
@@ -255,7 +285,8 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
                            event.nativeModifiers(),
                            event.text()};
     presses_.keyPressed();
-    return false;
+    if (wayland_) wayland_->pressed();
+    return triggeredOnMenuBar(event);
 }
 
 bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
@@ -264,6 +295,7 @@ bool PlatformInput::swallowMouse(QWindow* window, const QEvent& event) {
         if (presses_.acceptPress(window, mouse.timestamp(), mouse.globalPosition().toPoint(),
                                  clock_.elapsed())) {
             refused_.clear();
+            if (wayland_) wayland_->pressed();
             return false;
         }
         refused_ = window;

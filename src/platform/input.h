@@ -21,6 +21,8 @@ class QWidget;
 
 namespace sd {
 
+class WaylandActivation;
+
 // Which keys are down. A press of a key that is already down is its automatic repeat, whatever
 // the platform calls it: X11 may mark the release of a repeat as a real one, and then only the
 // keys still down tell a repeat from a new press.
@@ -98,6 +100,8 @@ class PlatformInput final : public QObject {
     // The program's one filter, while it exists; nullptr before and after.
     static PlatformInput* current();
 
+    // Brings one of the program's windows to the front, with the keyboard.
+    void bringToFront(QWidget& window);
     // The program brought this window to the front (events may come later, or never, without a
     // window manager).
     void cameToFront(const QWidget& window);
@@ -131,6 +135,7 @@ class PlatformInput final : public QObject {
 
     HeldKeys keys_;
     std::unique_ptr<QAbstractNativeEventFilter> x11Events_;
+    std::unique_ptr<WaylandActivation> wayland_;  // nullptr off Wayland
     PressGuard presses_;
     QElapsedTimer clock_;
     QPointer<QWindow> refused_;  // the window whose click is being swallowed, press to release
