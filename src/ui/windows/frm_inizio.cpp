@@ -75,8 +75,7 @@ void FrmInizio::buildControls() {
     image1_ = new LegendPicture(client_);
     placeTwips(*image1_, 210, 2640, 4545, 4545);
 
-    frame1_ = new QFrame(client_);
-    frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame1_ = new BoxFrame(client_, QFrame::Sunken);
     placeTwips(*frame1_, 5010, 2775, 5655, 4080);
     buildMenu();
 
