@@ -33,9 +33,12 @@ CertificateSurface::CertificateSurface(QWidget* parent) : QWidget(parent) {
 }
 
 void CertificateSurface::start(const SurfaceOps& drawing) {
-    // Points become pixels at the screen's resolution, as on the surface itself.
-    image_ = whiteImage(size(), logicalDpiX());
-    const QRectF box(image_.rect());
+    // Points become pixels at the screen's resolution, as on the surface itself; the lettering is
+    // drawn at the screen's device pixels, not enlarged from the surface's own.
+    const qreal pixelRatio = devicePixelRatioF();
+    image_ = whiteImage((QSizeF(size()) * pixelRatio).toSize(), logicalDpiX());
+    image_.setDevicePixelRatio(pixelRatio);
+    const QRectF box(QPointF(), image_.deviceIndependentSize());
     canvas_.emplace(image_, box, shrinkToFit(certificateExtent(drawing, image_), box.size()));
 }
 

@@ -22,8 +22,9 @@ class CertificateSurface final : public QWidget {
   public:
     explicit CertificateSurface(QWidget* parent);
 
-    // Makes the image for `drawing`, as large as the surface is now: the drawing at its point
-    // sizes where its rows fit, shrunk just enough for every row to show where they do not.
+    // Makes the image for `drawing`, as large as the surface is now in the screen's device
+    // pixels: the drawing at its point sizes where its rows fit, shrunk just enough for every row
+    // to show where they do not.
     void start(const SurfaceOps& drawing);
     // Carries out one operation of that drawing; before start, none.
     void draw(const SurfaceOp& op);

@@ -64,6 +64,19 @@ void paintLegend(QPainter& painter, QSize shown) {
 
 }  // namespace
 
+BoxFrame::BoxFrame(QWidget* parent, QFrame::Shadow shadow) : QFrame(parent) {
+    // The style's line width keeps the contents one pixel in from every side.
+    setFrameStyle(QFrame::Box | shadow);
+}
+
+void BoxFrame::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (frameShadow() == QFrame::Sunken)
+        drawSunkenPixelEdge(painter, rect(), palette());
+    else
+        drawPixelEdge(painter, rect(), palette().color(foregroundRole()));
+}
+
 FlatButton::FlatButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent), face_(face) {
     setAutoDefault(false);
@@ -92,11 +105,7 @@ RoundedShape::RoundedShape(QWidget* parent) : QWidget(parent) {
 
 void RoundedShape::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    const qreal radius = std::min(width(), height()) / 6.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    drawRoundedPixelEdge(painter, rect(), std::min(width(), height()) / 6.0, Qt::black);
 }
 
 LegendPicture::LegendPicture(QWidget* parent) : QWidget(parent) {

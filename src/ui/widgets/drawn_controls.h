@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QFrame>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
@@ -16,6 +17,18 @@ class RoundedShape final : public QWidget {
     Q_OBJECT
   public:
     explicit RoundedShape(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A frame with a box edge that stays whole at any scale: one device pixel wide on the frame's
+// outermost whole device pixels, plain in the foreground colour or sunken as the style etches it.
+// The style's own would fall between device pixels at 125 or 150 % and lose a side.
+class BoxFrame final : public QFrame {
+    Q_OBJECT
+  public:
+    explicit BoxFrame(QWidget* parent, QFrame::Shadow shadow = QFrame::Plain);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

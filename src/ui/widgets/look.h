@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPainter;
+class QPalette;
 class QRect;
 class QWidget;
 
@@ -41,6 +42,13 @@ void setTextColour(QWidget& widget, const QColor& colour);
 // scale: at 125 % a widget's sides fall between device pixels, where a line drawn in the widget's
 // own coordinates may be rounded off its area and vanish.
 void drawPixelEdge(QPainter& painter, const QRect& area, const QColor& colour);
+// A rounded rectangle's outline one device pixel wide through the outermost whole device pixels
+// of `area`, smoothed; `radius` is in the area's own units.
+void drawRoundedPixelEdge(QPainter& painter, const QRect& area, double radius,
+                          const QColor& colour);
+// A sunken box edge as the style etches it at 100 %, in the palette's dark and light, each line
+// one device pixel wide on the whole device pixels of `area`.
+void drawSunkenPixelEdge(QPainter& painter, const QRect& area, const QPalette& palette);
 
 // A label that shows its text as plain text, never as rich text.
 QLabel* plainLabel(QWidget* parent, const QString& text = {});

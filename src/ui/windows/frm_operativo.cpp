@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "state/drill_state.h"
 #include "ui/widgets/cross_overlay.h"
+#include "ui/widgets/drawn_controls.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/option_button_menu.h"
 #include "ui/widgets/proportional_layout.h"
@@ -53,9 +54,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font, const QC
 }
 
 QFrame* makeFrame(QWidget* parent, const char* name) {
-    auto* frame = new QFrame(parent);
+    auto* frame = new BoxFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameShape(QFrame::Box);
     return frame;
 }
 

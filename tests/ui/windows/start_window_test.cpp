@@ -420,12 +420,12 @@ TEST_F(StartWindow, TheLayoutFollowsTheClientWidthAndKeepsFonts) {
 }
 
 TEST_F(StartWindow, TheDesignPlacesAreFractionsOfTheDesignClientArea) {
-    // Label4(0) sits at 210, 345 with 11505 x 615 twips on 11880 x 8130.
+    // Label4(0) sits at 210, 330 with 11505 x 645 twips on 11880 x 8130.
     const ProportionalLayout::Fractions title = window->layout().fractions(0);
     EXPECT_NEAR(title.left, 210.0 / 11880, 0.002);
-    EXPECT_NEAR(title.top, 345.0 / 8130, 0.002);
+    EXPECT_NEAR(title.top, 330.0 / 8130, 0.002);
     EXPECT_NEAR(title.width, 11505.0 / 11880, 0.002);
-    EXPECT_NEAR(title.height, 615.0 / 8130, 0.002);
+    EXPECT_NEAR(title.height, 645.0 / 8130, 0.002);
     // The curtain halves start at half the width each.
     EXPECT_NEAR(window->layout().fractions(11).width, 0.5, 0.01);
     EXPECT_EQ(window->layout().count(), 15);
