@@ -18,6 +18,7 @@ PACKAGES=(
   dpkg-dev file desktop-file-utils appstream librsvg2-bin
   dbus-daemon at-spi2-core python3-pyatspi
   weston qt6-wayland libwayland-dev wayland-protocols
+  kwin-wayland xwayland xfwm4 openbox mutter
   lintian reuse
 )
 

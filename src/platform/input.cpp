@@ -190,6 +190,12 @@ void PlatformInput::bringToFront(QWidget& window) {
     // and with no window manager (Xvfb) nothing else gives the window the keyboard.
     QWindow* handle = window.windowHandle();
     if (!wayland_ || handle == nullptr || !wayland_->request(*handle)) window.activateWindow();
+    // A window manager may refuse the request as focus stealing (kwin, when a switch went to
+    // another of the program's windows before): while the program has the keyboard, it passes
+    // it on itself. Only to a window on screen; one being shown gets it from the window manager.
+    if (handle != nullptr && handle->isExposed() && QGuiApplication::focusWindow() != nullptr &&
+        QGuiApplication::platformName() == QLatin1String("xcb"))
+        focusOnX11(*handle);
     cameToFront(window);
 }
 
