@@ -6,8 +6,7 @@
 # "Visualizza", "SCRIVI IL NOME", "AVANTI", "ATTESTATO", "TORNA ALLA FINESTRA PRECEDENTE". The
 # first press acts; the second lands on the window that came to the front and does nothing
 # there (it would have opened the printer window, printed, reopened the certificate, or ended
-# the program on "FINE SESSIONE"). Then the printer window, opened twice, is in front both times,
-# and keeps the keyboard that a window manager gives to the window it blocks.
+# the program on "FINE SESSIONE"). Then the printer window, opened twice, is in front both times.
 #   double_click_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -80,9 +79,7 @@ done
 xdotool key alt Return
 printer=$(wait_window 5 '^Form1$')
 wait_until 3 "the printer window opened from the keyboard has it" focus_is "$printer"
-# A window manager that gives the keyboard to the print window, which the printer window blocks
-# (kwin on a click): the printer window takes it back, and Escape still closes it.
-xdotool windowfocus "$print"
+xdotool windowfocus "$print" # as kwin does on a click: the printer window takes the keyboard back
 wait_until 3 "the printer window takes the keyboard back from the print window" focus_is "$printer"
 xdotool key Escape
 wait_no_window 3 '^Form1$'

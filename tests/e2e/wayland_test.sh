@@ -6,8 +6,8 @@
 # natively inside it (no X display of its own), typed to through weston's window. Start window ->
 # exercise -> print window -> printer window, which a click on the print window does not hide ->
 # back to the print window -> the message box, closed by Enter -> the certificate: the keyboard is
-# in the right window at each step. Then, where mutter is installed, the about window chosen again
-# with the mouse has the keyboard there. Skips (77) without weston or Qt's Wayland platform.
+# in the right window at each step; then, in mutter, the about window chosen again with the mouse.
+# Skips (77) where weston or Qt's Wayland platform is missing.
 #   wayland_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -22,8 +22,7 @@ export XDG_RUNTIME_DIR=$E2E_TMP/runtime
 weston --backend=x11-backend.so --width="$E2E_SCREEN_WIDTH" --height="$E2E_SCREEN_HEIGHT" \
   --socket=sd-wayland --idle-time=0 >"$E2E_TMP/weston.log" 2>&1 &
 weston_pid=$!
-mutter_pid=""
-trap 'kill $weston_pid $mutter_pid 2>/dev/null || true; e2e_cleanup' EXIT
+trap 'kill $weston_pid ${mutter_pid:-} 2>/dev/null || true; e2e_cleanup' EXIT
 wait_until 10 "weston listens" test -S "$XDG_RUNTIME_DIR/sd-wayland"
 weston_window() { xwininfo -root -tree | awk '/Weston Compositor/ { print $1; exit }'; }
 wait_until 5 "weston shows its window" test -n "$(weston_window)"
@@ -84,16 +83,13 @@ wait_until 5 "the print window has the keyboard again: \"4\" and Enter open the 
 e2e_log "on Wayland every window came to the front with the keyboard (exercise ground ${exercise_ground}%)"
 
 # mutter brings a window to the front only with an activation token obtained for a press the
-# program received: the about window, opened by its menu item, left for the start window and
-# chosen again with the mouse, has the keyboard (Space presses its "Chiudi").
-if ! command -v mutter >/dev/null || ! command -v dbus-run-session >/dev/null; then
-  e2e_log "mutter is not installed: its part is skipped"
-  exit 0
-fi
+# program received: the about window, opened by "Autore", left for the start window and chosen
+# again with the mouse, has the keyboard (Space presses its "Chiudi").
+command -v mutter >/dev/null || { e2e_log "mutter is not installed: its part is skipped"; exit 0; }
 kill "$E2E_PID" "$weston_pid"
 wait "$E2E_PID" "$weston_pid" 2>/dev/null || true
 E2E_PID=""
-# Without Xwayland (--no-x11) it meets no X client; its own session bus. $$ is mutter's process.
+# Without Xwayland (--no-x11), on a session bus of its own. $$ is mutter's process.
 # shellcheck disable=SC2016
 MUTTER_DEBUG_DUMMY_MODE_SPECS=${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT} dbus-run-session -- sh -c \
   'echo $$ >"$0"; exec mutter --nested --wayland --no-x11 --wayland-display=sd-mutter' \
@@ -104,21 +100,14 @@ compositor=$(xwininfo -root -tree | awk '/"mutter"/ { print $1; exit }')
 xdotool windowfocus --sync "$compositor"
 E2E_WAYLAND=sd-mutter e2e_start_program "$program"
 wait_until 10 "on mutter the start window shows" showing 255,240,186 40
-# "Autore", the menu bar's first item, is just above the window's ground. A pupil's click: the
-# press and the release apart.
+# "Autore", the menu bar's first item, is just above the window's ground; a pupil's click.
 snap "$shot" "$compositor"
-ground_top=$(convert "$shot" -crop "1x$((E2E_SCREEN_HEIGHT / 4))+$((E2E_SCREEN_WIDTH / 2))+0" \
-  +repage txt:- | awk -F'[,:]' '/#FFF0BA/ && !n++ { print $2 }')
-menu_y=$((ground_top - 11))
-click() {
-  xdotool mousemove --window "$compositor" "$1" "$2" sleep 0.3 mousedown 1 sleep 0.15 mouseup 1
-}
+menu_y=$(($(convert "$shot" -crop "1x$((E2E_SCREEN_HEIGHT / 4))+$((E2E_SCREEN_WIDTH / 2))+0" \
+  +repage txt:- | awk -F'[,:]' '/#FFF0BA/ && !n++ { print $2 }') - 11))
+click() { xdotool mousemove --window "$compositor" "$@" sleep 0.3 mousedown 1 sleep 0.15 mouseup 1; }
 click 30 "$menu_y"
 wait_until 5 "a click on \"Autore\" opens the about window" showing 192,255,255 5
-click $((E2E_SCREEN_WIDTH * 95 / 100)) $((E2E_SCREEN_HEIGHT * 40 / 100))
-sleep 1
-click 30 "$menu_y"
-sleep 1
+click $((E2E_SCREEN_WIDTH * 95 / 100)) $((E2E_SCREEN_HEIGHT * 40 / 100)) && sleep 1
+click 30 "$menu_y" && sleep 1
 xdotool key space
 wait_until 5 "the about window, chosen again with the mouse, has the keyboard" hidden 192,255,255 1
-e2e_log "on mutter the about window came to the front with the keyboard"

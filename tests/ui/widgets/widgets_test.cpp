@@ -136,18 +136,16 @@ TEST(PixelEdge, EverySideShowsOnePixelWideAtAFractionalScale) {
     drawPixelEdge(painter, QRect(0, 0, 40, 20), Qt::red);
     painter.end();
     const auto red = [&](int x, int y) { return image.pixelColor(x, y) == QColor(Qt::red); };
-    // The widget covers device pixels 22 to 70 across and 17 to 40 down.
-    for (int y = 17; y <= 40; ++y) {
-        EXPECT_TRUE(red(22, y) && red(70, y)) << y;
-        EXPECT_FALSE(red(21, y) || red(71, y)) << y;
-        if (y > 17 && y < 40) {
-            EXPECT_FALSE(red(23, y) || red(69, y)) << y;
-        }
-    }
-    for (int x = 22; x <= 70; ++x) {
-        EXPECT_TRUE(red(x, 17) && red(x, 40)) << x;
-        EXPECT_FALSE(red(x, 16) || red(x, 41)) << x;
-    }
+    // The widget covers device pixels 22 to 70 across and 17 to 40 down: each side's outermost
+    // line is red, the pixels beside it are not.
+    for (int y = 18; y < 40; ++y)
+        EXPECT_TRUE(red(22, y) && red(70, y) && !red(21, y) && !red(71, y) && !red(23, y) &&
+                    !red(69, y))
+            << y;
+    for (int x = 23; x < 70; ++x)
+        EXPECT_TRUE(red(x, 17) && red(x, 40) && !red(x, 16) && !red(x, 41) && !red(x, 18) &&
+                    !red(x, 39))
+            << x;
 }
 
 TEST(PlainLabel, ShowsMarkupAsText) {

@@ -84,21 +84,6 @@ class PrintWindow : public ::testing::Test {
     }
 };
 
-// The Enter that opens the name window is let go there; back on the print window, the first key
-// acts: the key is no longer held anywhere.
-TEST_F(PrintWindow, AKeyLetGoInTheWindowItOpenedIsNoLongerHeldHere) {
-    FrmStampaEsercizio* window = open();
-    QTest::keyClick(window->menu().item(0), Qt::Key_2);
-    QTest::keyPress(window->menu().item(1), Qt::Key_Return);
-    QWidget* name =
-        app->registry().isLoaded(WindowId::Nome) ? app->showWindow(WindowId::Nome) : nullptr;
-    ASSERT_NE(name, nullptr);
-    QTest::keyRelease(name->windowHandle(), Qt::Key_Return);
-    app->unloadWindow(WindowId::Nome);
-    QTest::keyClick(window->menu().item(1), Qt::Key_1);
-    EXPECT_EQ(window->menu().logic()->focus(), 0);
-}
-
 TEST_F(PrintWindow, ShowsTheRecordLinesAndTheTimesAsTheyStoodWhenItOpened) {
     FrmStampaEsercizio* window = open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("FINESTRA DI STAMPA "));
