@@ -79,18 +79,23 @@ save exercise-submultiples "$exercise"
 # Ten answers by keyboard, each right ("Visualizza"): the print window; its menu bar's "Scegli la
 # stampante" opens the printer window; "STAMPA ESERCIZIO" prints the sheet, rendered from the PDF
 # the queue received.
-load_answers "$answers" 2
-for question in 1 2 3 4 5 6 7 8 9 10; do
-  wait_until 3 "question $question is shown" key_focus_is "$exercise" 0
-  answer_right "$exercise" || e2e_fail "question $question: its number could not be read"
-  ((question == 10)) || {
-    wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
-    xdotool key Return
-  }
-done
-wait_until 3 "the warning frame is shown" warning_focus_is "$exercise" 0
-xdotool key Return
-print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+# ten_right_answers KIND: ten answers on the exercise window of KIND (1 multiples, 2 submultiples),
+# each right, then "Visualizza"; sets print to the print window.
+ten_right_answers() {
+  load_answers "$answers" "$1"
+  for question in 1 2 3 4 5 6 7 8 9 10; do
+    wait_until 3 "question $question is shown" key_focus_is "$exercise" 0
+    answer_right "$exercise" || e2e_fail "question $question: its number could not be read"
+    ((question == 10)) || {
+      wait_until 3 "answer $question is judged" key_focus_is "$exercise" 8
+      xdotool key Return
+    }
+  done
+  wait_until 3 "the warning frame is shown" warning_focus_is "$exercise" 0
+  xdotool key Return
+  print=$(wait_window 5 '^FINESTRA DI STAMPA $')
+}
+ten_right_answers 2
 sleep 0.3
 save print-window "$print"
 xdotool mousemove --window "$print" 60 9 click 1
@@ -121,10 +126,9 @@ save name-window "$name"
 on_name click_design "$name" $next_box
 wait_no_window 3 '^Form2$'
 
-# "ATTESTATO": the certificate window, drawn row by row; printing it. The Enter that opened the
-# name window was let go there, so the print window's menu still holds it: its first key is lost.
+# "ATTESTATO": the certificate window, drawn row by row; printing it.
 focus_window "$print"
-xdotool key 4 4 Return
+xdotool key 4 Return
 certificate=$(wait_window 3 '^Attestato$')
 sleep 1.5
 xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
@@ -134,3 +138,44 @@ wait_until 15 "the certificate is printed" sheet_out
 pdftoppm -png -r 50 -singlefile "$spool/out/aula.pdf" "$E2E_TMP/certificate"
 convert "$E2E_TMP/certificate.png" -bordercolor '#999999' -border 1 -strip docs/certificate-printed.png
 echo docs/certificate-printed.png >&2
+
+# On a laptop's 1920x1080 screen at 125 and 150 %, at the screen's own pixels: the multiples
+# exercise, and at 150 % the certificate after ten right answers and a name.
+kill "$E2E_PID" "$E2E_XVFB_PID"
+wait "$E2E_PID" "$E2E_XVFB_PID" 2>/dev/null || true
+E2E_PID=""
+E2E_SCREEN_WIDTH=1920 E2E_SCREEN_HEIGHT=1080
+e2e_start_xvfb
+for percent in 125 150; do
+  scale=${percent:0:1}.${percent:1}
+  LC_ALL=it_IT.UTF-8 QT_SCALE_FACTOR=$scale e2e_start_program "$program"
+  start=$(wait_window 10 "$start_title")
+  wait_until 8 "the curtain has opened" curtain_open "$start"
+  focus_window "$start"
+  xdotool key 1 Return
+  exercise=$(wait_window 5 '^48 DOMANDE')
+  wait_until 3 "the question is shown" key_focus_is "$exercise" 0
+  xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+  snap "docs/exercise-$percent.png" "$exercise" && echo "docs/exercise-$percent.png" >&2
+  if [ "$percent" != 150 ]; then
+    kill "$E2E_PID"
+    wait "$E2E_PID" 2>/dev/null || true
+    E2E_PID=""
+    continue
+  fi
+  ten_right_answers 1
+  focus_window "$print"
+  xdotool key 2 Return
+  name=$(wait_window 3 '^Form2$')
+  sleep 0.3
+  on_name click_design "$name" 4305 6285 600 600
+  xdotool type --delay 80 iulia
+  on_name click_design "$name" $next_box
+  wait_no_window 3 '^Form2$'
+  focus_window "$print"
+  xdotool key 4 Return
+  certificate=$(wait_window 3 '^Attestato$')
+  sleep 2
+  xdotool mousemove 0 "$E2E_SCREEN_HEIGHT"
+  snap docs/certificate-150.png "$certificate" && echo docs/certificate-150.png >&2
+done
