@@ -50,10 +50,12 @@ if [ "$desktop" = kwin ]; then
   DISPLAY=$(xwayland)
   kwin=$(DISPLAY=$outer xwininfo -root -tree | awk '/"KDE Wayland Compositor/ { print $1 }')
   DISPLAY=$outer command xdotool windowfocus --sync "$kwin"
-  # Keys and the pointer go in through kwin's window, as a keyboard's and a mouse's would.
+  # Keys and the pointer go in through kwin's window, as a keyboard's and a mouse's would; keys
+  # at a pupil's pace: kwin's X11 back end loses some of a burst.
   xdotool() {
     case $1 in
-    key | keydown | keyup | type) DISPLAY=$outer command xdotool "$@" ;;
+    key | type) DISPLAY=$outer command xdotool "$1" --delay 120 "${@:2}" ;;
+    keydown | keyup) DISPLAY=$outer command xdotool "$@" ;;
     mousemove) local X Y WIDTH HEIGHT && window_geometry "$3"
       DISPLAY=$outer command xdotool mousemove --window "$kwin" $((X + $4)) $((Y + $5)) "${@:6}" ;;
     *) command xdotool "$@" ;;
