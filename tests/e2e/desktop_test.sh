@@ -50,8 +50,7 @@ if [ "$desktop" = kwin ]; then
   DISPLAY=$(xwayland)
   kwin=$(DISPLAY=$outer xwininfo -root -tree | awk '/"KDE Wayland Compositor/ { print $1 }')
   DISPLAY=$outer command xdotool windowfocus --sync "$kwin"
-  # Keys and the pointer go in through kwin's window, as a keyboard's and a mouse's would; keys
-  # at a pupil's pace: kwin's X11 back end loses some of a burst.
+  # Keys and the pointer go in through kwin's window; keys at a pupil's pace, as kwin loses bursts.
   xdotool() {
     case $1 in
     key | type) DISPLAY=$outer command xdotool "$1" --delay 120 "${@:2}" ;;
@@ -97,4 +96,3 @@ wait_until 2 "the first \"3\" on the print window highlights \"STAMPA ESERCIZIO\
 on_print click_design "$print" ${print_items[0]}
 wait_no_window 3 '^FINESTRA DI STAMPA $'
 wait_until 3 "after \"ESCI\" the exercise window has the keyboard" focus_is "$exercise"
-e2e_log "under $desktop every window had the keyboard when it came to the front"
