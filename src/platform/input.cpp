@@ -4,6 +4,7 @@
 #include "platform/input.h"
 
 #include "platform/activation.h"
+#include "platform/display.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>
@@ -165,7 +166,7 @@ PlatformInput::PlatformInput(QObject* parent)
     clock_.start();
     theInput = this;
     qApp->installEventFilter(this);
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (runsOnX11()) {
         x11Events_ = std::make_unique<X11Events>(
             keys_, [this] { emit keyLetGo(); }, [this](WId id) { keepKeyboardOnModal(id); });
         qApp->installNativeEventFilter(x11Events_.get());
@@ -186,17 +187,25 @@ PlatformInput::~PlatformInput() {
 
 void PlatformInput::bringToFront(QWidget& window) {
     window.raise();
-    // On Wayland with a token of the program's own where one can be had; else the toolkit asks,
-    // and with no window manager (Xvfb) nothing else gives the window the keyboard.
     QWindow* handle = window.windowHandle();
-    if (!wayland_ || handle == nullptr || !wayland_->request(*handle)) window.activateWindow();
+    if (handle == nullptr) {
+        window.activateWindow();
+        return;
+    }
+    askForKeyboard(*handle);
     // A window manager may refuse the request as focus stealing (kwin, when a switch went to
     // another of the program's windows before): while the program has the keyboard, it passes
     // it on itself. Only to a window on screen; one being shown gets it from the window manager.
-    if (handle != nullptr && handle->isExposed() && QGuiApplication::focusWindow() != nullptr &&
-        QGuiApplication::platformName() == QLatin1String("xcb"))
+    if (onX11() && handle->isExposed() && QGuiApplication::focusWindow() != nullptr)
         focusOnX11(*handle);
     cameToFront(window);
+}
+
+// On Wayland with a token of the program's own where one can be had; else the toolkit asks, and
+// with no window manager (Xvfb) nothing else gives the window the keyboard.
+void PlatformInput::askForKeyboard(QWindow& window) {
+    if (wayland_ && wayland_->request(window)) return;
+    if (!window.isActive()) window.requestActivate();
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
@@ -249,10 +258,10 @@ void PlatformInput::keepKeyboardOnModal(WId focused) {
             !blockedBy(*window, *modal))
             return;
         modal->raise();
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        if (onX11())
             focusOnX11(*modal);
-        else if (!wayland_ || !wayland_->request(*modal))
-            modal->requestActivate();
+        else
+            askForKeyboard(*modal);
     });
 }
 
@@ -278,7 +287,7 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         orphans_.erase(key);
         keys_.release(key, false);
         // On X every release was told already, off the connection, blocked windows' too.
-        if (!x11Events_) emit keyLetGo();
+        if (!onX11()) emit keyLetGo();
         return letGoFor_.erase(key) > 0;  // the window had its release already
     }
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;

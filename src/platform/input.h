@@ -128,6 +128,8 @@ class PlatformInput final : public QObject {
     void windowGone(const QWindow* window);
     void releaseOrphansIn(QWindow* window);
     void keepKeyboardOnModal(WId focused);
+    void askForKeyboard(QWindow& window);
+    bool onX11() const { return x11Events_ != nullptr; }
 
     std::map<quint32, DownKey> downIn_;   // key -> where it went down
     std::map<quint32, DownKey> orphans_;  // down when their window went, not let go since
