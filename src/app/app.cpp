@@ -6,6 +6,7 @@
 #include "app/print_jobs.h"
 #include "app/window_wiring.h"
 #include "platform/accessibility.h"
+#include "platform/display.h"
 #include "platform/input.h"
 
 #include <QApplication>
@@ -87,9 +88,11 @@ QWidget* App::showWindow(WindowId id) {
     if (!window->isVisible()) {
         if (shows_[static_cast<size_t>(id)] == WindowShow::Maximised) {
             // Without a window manager (Xvfb) nobody maximises the window: it takes the screen's
-            // free area itself, which a window manager then maximises as usual.
-            if (const QScreen* screen = window->screen())
-                window->setGeometry(screen->availableGeometry());
+            // free area itself, which a window manager then maximises as usual. Not on Wayland:
+            // there the compositor alone sizes a maximised window, and ends a program whose
+            // window keeps another size (weston, whose panel the toolkit does not see).
+            const QScreen* screen = window->screen();
+            if (runsOnX11() && screen != nullptr) window->setGeometry(screen->availableGeometry());
             window->showMaximized();
         } else {
             keepOver(*window, frontWindow());

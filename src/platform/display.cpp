@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QFile>
 
 #include <sys/socket.h>
@@ -16,6 +17,10 @@
 #include <cstring>
 
 namespace sd {
+
+bool runsOnX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 
 bool canOpenX11Display(const QString& display) {
     const QByteArray name = display.toLocal8Bit();

@@ -25,6 +25,10 @@ std::optional<QString> missingDisplayMessage(
 std::optional<QString> preferredPlatform(const std::function<QString(const char*)>& environment,
                                          const std::function<bool(const QString&)>& x11Reachable);
 
+// Whether the running program is drawn on an X server: there nothing but a window manager, if one
+// runs, sizes or moves its windows.
+bool runsOnX11();
+
 // Whether an X server answers on the display.
 bool canOpenX11Display(const QString& display);
 // Whether a Wayland compositor listens on the socket (a path, or a name in XDG_RUNTIME_DIR).
