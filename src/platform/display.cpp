@@ -6,8 +6,8 @@
 #include <QStringList>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <sys/socket.h>
 #include <sys/un.h>
