@@ -85,6 +85,12 @@ bool HeldKeys::release(quint32 key, bool autoRepeat) {
     return true;
 }
 
+bool HeldKeys::forgetLostReleases(quint64 timeMs) {
+    return std::erase_if(down_, [timeMs](const auto& down) {
+               return timeMs >= down.second && timeMs - down.second > kLongestRepeatGapMs;
+           }) > 0;
+}
+
 bool PressGuard::secondOfDoubleClick(const Press& first, quint64 timeMs, QPoint at) const {
     return timeMs >= first.timeMs && timeMs - first.timeMs < quint64(intervalMs_) &&
            (at - first.at).manhattanLength() <= distance_;
@@ -290,6 +296,8 @@ bool PlatformInput::swallowKey(QWindow* window, const QKeyEvent& event) {
         if (!onX11()) emit keyLetGo();
         return letGoFor_.erase(key) > 0;  // the window had its release already
     }
+    // A window's key-held flag stands for a key held now: one whose release never came is not.
+    if (keys_.forgetLostReleases(event.timestamp())) emit keyLetGo();
     if (!keys_.press(key, event.isAutoRepeat(), event.timestamp())) return true;
     letGoFor_.erase(key);
     downIn_[key] = DownKey{window,

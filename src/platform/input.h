@@ -42,6 +42,10 @@ class HeldKeys {
     bool press(quint32 key, bool autoRepeat, quint64 timeMs);
     // A key came up: true when it is let go, false for a release that belongs to a repeat.
     bool release(quint32 key, bool autoRepeat);
+    // Forgets the keys whose last press or repeat came longer than kLongestRepeatGapMs before
+    // `timeMs`: they are up, their releases lost (Xwayland drops one when the compositor moves
+    // the keyboard meanwhile). True when it forgot one.
+    bool forgetLostReleases(quint64 timeMs);
     bool isDown(quint32 key) const { return down_.contains(key); }
 
   private:
