@@ -17,8 +17,7 @@ for command in ${needs[$desktop]} dbus-run-session; do
 done
 # A nested compositor's Xwayland takes the first X display without a lock file: with sockets of
 # its own it meets no other X server.
-nested=""
-[[ $desktop = kwin || $desktop = mutter ]] && nested=1
+[[ ${needs[$desktop]} = *unshare* ]] && nested=1 || nested=""
 if [[ -n $nested && -z "${SD_NAMESPACES:-}" ]]; then
   unshare --mount --net true 2>/dev/null || { echo "SKIP: no private namespaces here"; exit 77; }
   SD_NAMESPACES=1 exec unshare --mount --net bash "$0" "$@"
@@ -52,20 +51,16 @@ wait_until 10 "$desktop starts" test -s "$E2E_TMP/desktop.pid"
 trap 'kill $(cat "$E2E_TMP/desktop.pid") 2>/dev/null; rm -f $lock; e2e_cleanup' EXIT
 if [ -n "$nested" ]; then
   # mutter takes two displays: the first is the one its programs are given.
-  xwayland() {
-    find /tmp/.X11-unix -name 'X*' ! -name "X${outer#:}" -printf ':%f\n' | tr -d X | sort -V | head -n 1
-  }
+  xwayland() { ls /tmp/.X11-unix | grep -vx "X${outer#:}" | sort -V | sed -n '1s/X/:/p'; }
   xwayland_up() { xwayland | grep -q .; }
   wait_until 40 "$desktop starts its Xwayland" xwayland_up
   DISPLAY=$(xwayland)
-  # mutter's Xwayland lets in only those with its cookie.
-  auth=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '.mutter-Xwaylandauth.*' -print -quit)
-  [ -z "$auth" ] || export XAUTHORITY=$auth
+  # mutter's Xwayland lets in only those with its cookie; kwin's and the Xvfb anyone.
+  export XAUTHORITY=$(find "$XDG_RUNTIME_DIR" -name '.mutter-Xwaylandauth.*' -print -quit)
   compositor=$(DISPLAY=$outer xwininfo -root -tree |
     awk '/"KDE Wayland Compositor|"mutter"/ { print $1; exit }')
   DISPLAY=$outer command xdotool windowfocus --sync "$compositor"
-  # Keys and the pointer go in through the compositor's window; keys at a pupil's pace, as both
-  # lose bursts.
+  # Keys and the pointer go in through its window; keys at a pupil's pace, as both lose bursts.
   xdotool() {
     case $1 in
     key | type) DISPLAY=$outer command xdotool "$1" --delay 120 "${@:2}" ;;

@@ -119,8 +119,7 @@ TEST(HeldKeys, AHeldKeyIsNewOnceAndLetGoOnce) {
     EXPECT_TRUE(marked.press(65, false, 300));
     // A key that stopped repeating long ago is up: its release was lost.
     HeldKeys lost;
-    lost.press(36, false, 0);
-    lost.press(65, false, 900);
+    EXPECT_TRUE(lost.press(36, false, 0) && lost.press(65, false, 900));
     EXPECT_FALSE(lost.forgetLostReleases(1000));
     EXPECT_TRUE(lost.forgetLostReleases(1001));
     EXPECT_FALSE(lost.isDown(36));
