@@ -33,6 +33,8 @@ case $way in
   school_repo)
     bash "$source/scripts/school-repo.sh" --key-dir "$tmp/keys" "$tmp/repo" "$deb" >"$tmp/entry"
     mkdir -p "$tmp/sources" "$tmp/lists/partial"
+    # apt fetches as the user _apt, as from any repository.
+    chmod 755 "$tmp" && chown _apt "$tmp/lists/partial"
     cp "$tmp/entry" "$tmp/sources/sistema-decimale.sources"
     # Only that source, and lists and caches of its own: the machine's apt is not touched.
     apt=(-o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$tmp/sources"
