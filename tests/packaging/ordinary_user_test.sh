@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The program as a pupil runs it: an ordinary user, made for this test with a home of its own and
-# nothing else, starts the program unpacked from the .deb in DEB_DIR, answers ten questions,
-# prints the sheet on the tests' private print service and ends the program with "ESCI". Making
-# the user takes root: elsewhere the test skips (77).
+# nothing else, starts the program unpacked from the .deb, answers ten questions, prints the sheet
+# on the tests' private print service and ends the program with "ESCI". Making the user takes
+# root: elsewhere the test skips (77).
 #   ordinary_user_test.sh DEB_DIR
 set -euo pipefail
 dir=$1

@@ -3,11 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # package_test.sh DEB_DIR: the packages scripts/package.sh made there. lintian finds no error and
-# no warning in them, source and binary. The .deb's menu entry and AppStream data validate and name
-# the program and icons it holds; its Depends has what the program needs, libcups2 too, which no
-# tool finds since the program opens it at run time; Debian's hardening reached it; it holds the
-# manual page and the changelog, compressed, and the copyright; and the program it installs opens
-# its start window.
+# no warning in them, source and binary, nor hardening flags missing. The .deb's menu entry and
+# AppStream data validate and name the program and icons it holds; its Depends has what the
+# program needs, libcups2 too, which no tool finds since the program opens it at run time; it
+# holds the manual page, changelog and copyright; and the program it installs opens its window.
 set -euo pipefail
 dir=$1
 # shellcheck source=SCRIPTDIR/../e2e/lib.sh
@@ -35,11 +34,9 @@ done
 root=$E2E_TMP/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
-for doc in man/man1/sistema-decimale.1.gz doc/sistema-decimale/changelog.gz doc/sistema-decimale/copyright; do
+for doc in man/man1/sistema-decimale.1.gz doc/sistema-decimale/{changelog.gz,copyright}; do
   [ -s "$share/$doc" ] || e2e_fail "no /usr/share/$doc"
 done
-zcat "$share/man/man1/sistema-decimale.1.gz" | grep -q "sistema-decimale $(dpkg-deb -f "$deb" Version)" ||
-  e2e_fail "the manual page does not name the package's version"
 desktop=$share/applications/sistema-decimale.desktop
 [ -f "$desktop" ] || e2e_fail "no menu entry at ${desktop#"$root"}"
 desktop-file-validate "$desktop" || e2e_fail "the menu entry does not validate"
