@@ -10,24 +10,31 @@
 # (~/.sistema-decimale-repo by default), and kept there for every later run: keep DIR safe, since
 # whoever has it can sign packages the lab's computers trust. It has no passphrase, so that
 # publishing asks nothing; DIR is readable by its owner alone. URI is where the computers find
-# REPO (file:// of REPO by default; e.g. http://server/sistema-decimale when a web server shares it).
+# REPO: file:// of REPO by default, or e.g. http://server/sistema-decimale when a web server
+# shares it.
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
 keys=$HOME/.sistema-decimale-repo uri=""
+usage() {
+  echo "usage: scripts/school-repo.sh [--key-dir DIR] [--uri URI] REPO [DEB...]" >&2
+  exit 2
+}
 while [ $# -gt 0 ]; do
   case $1 in
     --key-dir) keys=$2; shift 2 ;;
     --uri) uri=$2; shift 2 ;;
-    -*) echo "usage: scripts/school-repo.sh [--key-dir DIR] [--uri URI] REPO [DEB...]" >&2; exit 2 ;;
+    -*) usage ;;
     *) break ;;
   esac
 done
-[ $# -ge 1 ] || { echo "usage: scripts/school-repo.sh [--key-dir DIR] [--uri URI] REPO [DEB...]" >&2; exit 2; }
-bash scripts/install-deps.sh >&2
-repo=$(realpath -m "$1")
+[ $# -ge 1 ] || usage
+# Paths as the caller meant them, before moving to the project's root.
+keys=$(realpath -m "$keys") repo=$(realpath -m "$1")
 shift
-debs=("$@")
+debs=()
+for deb in "$@"; do debs+=("$(realpath "$deb")"); done
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh >&2
 [ ${#debs[@]} -gt 0 ] || debs=("$(bash scripts/package.sh)")
 uri=${uri:-file://$repo}
 suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")

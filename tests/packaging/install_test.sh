@@ -10,9 +10,9 @@ set -euo pipefail
 way=$1 source=$2 dir=$3
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: installing packages takes root"; exit 77; }
 ! dpkg-query -W -f='${Status}' sistema-decimale 2>/dev/null | grep -q 'ok installed' ||
-  { echo "SKIP: sistema-decimale is installed here already: it would not be left as found"; exit 77; }
+  { echo "SKIP: sistema-decimale is installed already, and would not be left so"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
-installed() { dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '/^ii/ { print $2 }' | sort; }
+installed() { dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '/^ii/ {print $2}' | sort; }
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/sd-install.XXXXXX")
 installed >"$tmp/before"
 trap 'installed | comm -13 "$tmp/before" - | xargs -r apt-get purge -y -qq >/dev/null
