@@ -3,8 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what is missing and makes the Debian packages (source and binary) with
-# dpkg-buildpackage. Prints the .deb's path; install it with:
-#   apt install ./build/deb/sistema-decimale_*.deb
+# dpkg-buildpackage; prints the .deb's path (install it with apt install ./build/deb/...deb).
 #   bash scripts/package.sh [DPKG-BUILDPACKAGE OPTION...]    e.g. -b for the binary packages only
 # dpkg-buildpackage writes beside the tree it builds and cleans that tree first, so it builds a
 # copy of this one (what git knows of it, as it is now) in SD_DEB_DIR, build/deb by default, where
