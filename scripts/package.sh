@@ -23,10 +23,11 @@ else # an unpacked source package
   find . -path ./build -prune -o ! -type d -printf '%P\0'
 fi | tar --null -T - -cf - | tar -xf - -C "$tree"
 
-# The compiler's cache, named here since debhelper gives the build a home of its own, serves a
-# copy in any folder: paths under the tree are hashed relative to it (the debug information holds
-# them so anyway: dpkg-buildflags' -ffile-prefix-map).
-export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache} CCACHE_BASEDIR=$tree
+# The compiler's cache, named here since debhelper gives the build a home of its own. It serves
+# builds in the same folder only: its base_dir, which would serve any folder, hands the compiler
+# relative paths, which reach the debug information and the build ID, and the .deb would differ
+# from one built without the cache.
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 case " ${DEB_BUILD_OPTIONS:-} " in
   *" parallel="*) ;;
   *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)" ;;
