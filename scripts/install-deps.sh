@@ -19,7 +19,7 @@ PACKAGES=(
   dbus-daemon at-spi2-core python3-pyatspi
   weston qt6-wayland libwayland-dev wayland-protocols
   kwin-wayland xwayland xfwm4 openbox mutter
-  lintian reuse
+  lintian reuse debhelper autopkgtest diffoscope-minimal reprepro gnupg
 )
 
 missing=()

@@ -2,31 +2,29 @@
 # SPDX-FileCopyrightText: 2026 Il sistema decimale developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# package_test.sh CPACK BUILD_DIR: makes the .deb of the build with CPack and unpacks it into a
-# scratch root. Its menu entry and AppStream data validate and name the program and icons it holds;
-# its Depends has what the program needs, libcups2 too, which no tool finds since the program opens
-# it at run time; lintian finds no error and no warning; and the program it installs opens its
-# start window.
+# package_test.sh DEB_DIR: the packages scripts/package.sh made there. lintian finds no error and
+# no warning in them, source and binary, nor hardening flags missing. The .deb's menu entry and
+# AppStream data validate and name the program and icons it holds; its Depends has what the
+# program needs, libcups2 too, which no tool finds since the program opens it at run time; it
+# holds the manual page, changelog and copyright; and the program it installs opens its window.
 set -euo pipefail
-cpack=$1 build=$2
+dir=$1
 # shellcheck source=SCRIPTDIR/../e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file xprop lintian; do
+for tool in desktop-file-validate appstreamcli dpkg-deb file xprop lintian; do
   command -v "$tool" >/dev/null || e2e_fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
-
-"$cpack" --config "$build/CPackConfig.cmake" -B "$E2E_TMP/out" >"$E2E_TMP/cpack.log" 2>&1 ||
-  { cat "$E2E_TMP/cpack.log" >&2; e2e_fail "cpack did not make the package"; }
-debs=("$E2E_TMP"/out/sistema-decimale_*_*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  e2e_fail "not one sistema-decimale_*.deb in $E2E_TMP/out"
-fi
-deb=${debs[0]}
+deb=$(echo "$dir"/sistema-decimale_*_*.deb)
+changes=$(echo "$dir"/sistema-decimale_*_*.changes)
+[ -f "$deb" ] && [ -f "$changes" ] || e2e_fail "not one .deb and one .changes in $dir"
+grep -q '\.dsc$' "$changes" || e2e_fail "${changes##*/} has no source package"
 
 # Debian's own checks: no error, no warning.
-lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
-  { cat "$E2E_TMP/lintian.log" >&2; e2e_fail "lintian finds fault with the package"; }
+lintian -I --fail-on error,warning "$changes" >"$E2E_TMP/lintian.log" 2>&1 ||
+  { cat "$E2E_TMP/lintian.log" >&2; e2e_fail "lintian finds fault with the packages"; }
+! grep -E 'hardening-no-(bindnow|fortify-functions|relro|pie)' "$E2E_TMP/lintian.log" ||
+  e2e_fail "the program was built without some of Debian's hardening flags"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libcups2 fonts-liberation libqt6core6 libqt6gui6 libqt6widgets6; do
@@ -36,6 +34,9 @@ done
 root=$E2E_TMP/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
+for doc in man/man1/sistema-decimale.1.gz doc/sistema-decimale/{changelog.gz,copyright}; do
+  [ -s "$share/$doc" ] || e2e_fail "no /usr/share/$doc"
+done
 desktop=$share/applications/sistema-decimale.desktop
 [ -f "$desktop" ] || e2e_fail "no menu entry at ${desktop#"$root"}"
 desktop-file-validate "$desktop" || e2e_fail "the menu entry does not validate"
