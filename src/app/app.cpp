@@ -92,7 +92,8 @@ QWidget* App::showWindow(WindowId id) {
             // there the compositor alone sizes a maximised window, and ends a program whose
             // window keeps another size (weston, whose panel the toolkit does not see).
             const QScreen* screen = window->screen();
-            if (runsOnX11() && screen != nullptr) window->setGeometry(screen->availableGeometry());
+            if (!runsOnWayland() && screen != nullptr)
+                window->setGeometry(screen->availableGeometry());
             window->showMaximized();
         } else {
             keepOver(*window, frontWindow());

@@ -3,6 +3,8 @@
 
 #include "platform/activation.h"
 
+#include "platform/display.h"
+
 #include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
 
@@ -27,7 +29,7 @@ wl_surface* surfaceOf(QWindow* window) {
 }  // namespace
 
 std::unique_ptr<WaylandActivation> WaylandActivation::connect() {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return nullptr;
+    if (!runsOnWayland()) return nullptr;
     auto* display = static_cast<wl_display*>(resource("wl_display"));
     if (display == nullptr) return nullptr;
     // The toolkit reads the display and dispatches its default queue, this registry's too.

@@ -18,8 +18,8 @@
 
 namespace sd {
 
-bool runsOnX11() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+bool runsOnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 bool canOpenX11Display(const QString& display) {

@@ -25,9 +25,9 @@ std::optional<QString> missingDisplayMessage(
 std::optional<QString> preferredPlatform(const std::function<QString(const char*)>& environment,
                                          const std::function<bool(const QString&)>& x11Reachable);
 
-// Whether the running program is drawn on an X server: there nothing but a window manager, if one
-// runs, sizes or moves its windows.
-bool runsOnX11();
+// Whether the running program is a Wayland client: there the compositor alone sizes a maximised
+// window.
+bool runsOnWayland();
 
 // Whether an X server answers on the display.
 bool canOpenX11Display(const QString& display);

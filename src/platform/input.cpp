@@ -166,13 +166,13 @@ PlatformInput* PlatformInput::current() {
 
 PlatformInput::PlatformInput(QObject* parent)
     : QObject(parent),
-      keys_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
+      keys_(runsOnWayland()),
       presses_(QGuiApplication::styleHints()->mouseDoubleClickInterval(),
                QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     clock_.start();
     theInput = this;
     qApp->installEventFilter(this);
-    if (runsOnX11()) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         x11Events_ = std::make_unique<X11Events>(
             keys_, [this] { emit keyLetGo(); }, [this](WId id) { keepKeyboardOnModal(id); });
         qApp->installNativeEventFilter(x11Events_.get());
@@ -210,8 +210,7 @@ void PlatformInput::bringToFront(QWidget& window) {
 // On Wayland with a token of the program's own where one can be had; else the toolkit asks, and
 // with no window manager (Xvfb) nothing else gives the window the keyboard.
 void PlatformInput::askForKeyboard(QWindow& window) {
-    if (wayland_ && wayland_->request(window)) return;
-    if (!window.isActive()) window.requestActivate();
+    if (!wayland_ || !wayland_->request(window)) window.requestActivate();
 }
 
 void PlatformInput::cameToFront(const QWidget& window) {
