@@ -25,8 +25,7 @@ std::optional<QString> missingDisplayMessage(
 std::optional<QString> preferredPlatform(const std::function<QString(const char*)>& environment,
                                          const std::function<bool(const QString&)>& x11Reachable);
 
-// Whether the running program is a Wayland client: there the compositor alone sizes a maximised
-// window.
+// Whether the running program is a native Wayland client, not one on an X display (XWayland).
 bool runsOnWayland();
 
 // Whether an X server answers on the display.
